@@ -1,0 +1,54 @@
+#pragma once
+// LetterGrid: the cells of the puzzle grid, each with its text and, once made, its Tspec record.
+// Cells are addressed (column, row) from 0; resizing keeps every cell that stays inside the grid
+// where it was, drops the cells that fall outside and adds empty cells without a record.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Tspec.h"
+
+namespace glimmerset {
+
+class LetterGrid {
+ public:
+  LetterGrid(int rows = 2, int cols = 2);
+
+  int RowCount() const { return rows_; }
+  int ColCount() const { return cols_; }
+  // Counts below 1 are taken as 1.
+  void SetRowCount(int rows) { SetSize(rows, cols_); }
+  void SetColCount(int cols) { SetSize(rows_, cols); }
+  void SetSize(int rows, int cols);
+
+  bool Contains(int col, int row) const { return col >= 0 && row >= 0 && col < cols_ && row < rows_; }
+
+  // The text of a cell; the empty text for a position outside the grid.
+  const std::string& Text(int col, int row) const;
+  // Writing outside the grid does nothing.
+  void SetText(int col, int row, std::string text);
+
+  // The record of a cell, or nullptr when it carries none or lies outside the grid.
+  Tspec* Record(int col, int row);
+  const Tspec* Record(int col, int row) const;
+  void SetRecord(int col, int row, Tspec record);
+  void DropRecord(int col, int row);
+
+  // The letters of one row joined from the first column to the last.
+  std::string RowText(int row) const;
+
+ private:
+  struct Cell {
+    std::string text;
+    std::optional<Tspec> record;
+  };
+  Cell* At(int col, int row);
+  const Cell* At(int col, int row) const;
+
+  int rows_;
+  int cols_;
+  std::vector<Cell> cells_;  // row after row
+};
+
+}  // namespace glimmerset

@@ -1,0 +1,45 @@
+#pragma once
+// PathTable: where each letter of each answer lies in the grid, as the finder recorded it.
+// Answer and letter numbers count from 1. The table grows with the answers and their lengths,
+// so any answer number and letter number can be recorded; an unrecorded entry reads as unset.
+
+#include <vector>
+
+#include "Colour.h"
+
+namespace glimmerset {
+
+struct GridPos {
+  int Row = -1;
+  int Col = -1;
+  bool IsSet() const { return Row >= 0 && Col >= 0; }
+  bool operator==(const GridPos&) const = default;
+};
+
+class PathTable {
+ public:
+  // The entry of letter k of answer n; unset (-1, -1) when nothing was recorded there.
+  GridPos Get(int n, int k) const;
+  // Records letter k of answer n; numbers below 1 are ignored.
+  void Set(int n, int k, GridPos pos);
+  // Unsets every letter of answers 1 to lastAnswer.
+  void ClearAnswers(int lastAnswer);
+
+ private:
+  std::vector<std::vector<GridPos>> entries_;  // entries_[n - 1][k - 1]
+};
+
+// AnswerColours: the colour of each answer's line in the list, entry n for answer n; entry 0 is
+// never read. Entries not yet written read as blue, the start-up colour.
+class AnswerColourTable {
+ public:
+  Colour Get(int n) const;
+  void Set(int n, Colour colour);
+  // Every entry back to blue.
+  void Reset();
+
+ private:
+  std::vector<Colour> entries_;
+};
+
+}  // namespace glimmerset
