@@ -1,0 +1,10 @@
+// Test program entry: a QApplication for the tests of this layer, then every GoogleTest test.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
