@@ -1,0 +1,237 @@
+// TWordForm: construction of the window and its controls, the places, sizes, colours and fonts
+// they have on the form.
+#include "words.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "AnswerListView.h"
+#include "EventPump.h"
+#include "GridView.h"
+#include "QtSoundPlayer.h"
+#include "WindowBackground.h"
+#include "WordBox.h"
+#include "controls/OvalButton.h"
+
+using namespace glimmerset;
+using namespace glimmerset::ui;
+
+namespace {
+
+constexpr int ButtonTop = 48;
+constexpr int ButtonWidth = 89;
+constexpr int ButtonHeight = 25;
+
+QFont PixelFont(const QString& family, int pixels, bool bold) {
+  QFont font(family);
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+struct OvalButtonLook {
+  const char* name;
+  const char* caption;
+  int left;
+  int top;
+  QColor face;
+  QColor text;
+  const char* hint;
+};
+
+TOvalButton* MakeOvalButton(QWidget* parent, const OvalButtonLook& look) {
+  auto* button = new TOvalButton(QString::fromUtf8(look.caption), parent);
+  button->setObjectName(QString::fromLatin1(look.name));
+  button->setGeometry(look.left, look.top, ButtonWidth, ButtonHeight);
+  button->setFaceColor(look.face);
+  button->setTextColor(look.text);
+  button->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 16, true));
+  if (look.hint) button->setToolTip(QString::fromUtf8(look.hint));
+  return button;
+}
+
+// The Windows palette colours the form names.
+const QColor Purple(0x80, 0x00, 0x80), Green(0x00, 0x80, 0x00), Teal(0x00, 0x80, 0x80), Aqua(0x00, 0xFF, 0xFF),
+    Gray(0x80, 0x80, 0x80), Fuchsia(0xFF, 0x00, 0xFF), Yellow(0xFF, 0xFF, 0x00), Olive(0x80, 0x80, 0x00),
+    Red(0xFF, 0x00, 0x00), Silver(0xC0, 0xC0, 0xC0), Lime(0x00, 0xFF, 0x00), White(Qt::white), Black(Qt::black);
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const char* caption, int top, const char* hint) {
+  auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setGeometry(24, top, 233, 21);
+  box->setStyleSheet(QStringLiteral("QCheckBox { color: white; }"));
+  box->setToolTip(QString::fromUtf8(hint));
+  box->setFocusPolicy(Qt::NoFocus);
+  return box;
+}
+
+}  // namespace
+
+TWordForm::TWordForm(WindowSetup setup, QWidget* parent)
+    : QMainWindow(parent),
+      programFolder_(setup.ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : setup.ProgramFolder),
+      dialogs_(setup.Dialogs ? setup.Dialogs : std::make_shared<QtWindowDialogs>()),
+      core_(std::make_unique<PuzzleCore>(*this)),
+      pump_(std::make_unique<EventPump>([this] { FlushPendingViews(); })),
+      lastFont_{QStringLiteral("MS Sans Serif"), QColor(Qt::black)} {
+  SoundPlayerFactory players = setup.Players;
+  if (!players) players = [] { return std::make_unique<QtSoundPlayer>(); };
+  sounds_ = std::make_unique<SoundEffects>(core_->session, std::move(players));
+  sounds_->SetSoundFolder(programFolder_ + QStringLiteral("/Program Files/"));
+
+  setObjectName(QStringLiteral("WordForm"));
+  setWindowTitle(QStringLiteral("Glimmerset by MARLOCK"));
+  setWindowFlag(Qt::FramelessWindowHint, true);
+  setMinimumSize(750, 550);
+  setMaximumSize(1024, 768);
+  resize(882, 554);
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  helpFile_ = QStringLiteral("C:\\Glimmerset\\glimmerset.hlp");
+
+  BuildControls();
+  BuildOptionPanel();
+  BuildLinkPanel();
+  BuildStatusBar();
+  BuildMenus();
+  ConnectCommands();
+
+  RefreshStatus();
+  RefreshCommands();
+  RefreshLayout();
+  gridPan_->applyLayout();
+}
+
+TWordForm::~TWordForm() = default;
+
+void TWordForm::BuildControls() {
+  Image1 = new WindowBackground(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  setCentralWidget(Image1);
+  QWidget* form = Image1;
+
+  // The eight decorative picture boxes; AL holds no picture.
+  static constexpr std::array<const char*, 8> pictureNames = {"LL", "RL", "OL", "DL", "AL", "SL", "EL", "LD"};
+  static constexpr std::array<QPoint, 8> pictureCorners = {
+      {{8, 88}, {776, 48}, {792, 112}, {792, 200}, {792, 288}, {792, 376}, {792, 464}, {8, 520}}};
+  for (std::size_t i = 0; i < Pictures.size(); ++i) {
+    Pictures[i] = new QLabel(form);
+    Pictures[i]->setObjectName(QString::fromLatin1(pictureNames[i]));
+    Pictures[i]->setGeometry(QRect(pictureCorners[i], QSize(32, 32)));
+    Pictures[i]->setScaledContents(true);
+    Pictures[i]->setAttribute(Qt::WA_TranslucentBackground);
+  }
+
+  Label1 = new QLabel(QStringLiteral("GLIMMERSET"), form);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setGeometry(248, 0, 354, 56);
+  Label1->setAlignment(Qt::AlignCenter);
+  Label1->setFont(PixelFont(QStringLiteral("Mural Script"), 48, true));
+  Label1->setStyleSheet(QStringLiteral("QLabel { color: #00FF00; background: transparent; }"));
+
+  const std::array<OvalButtonLook, 8> buttons = {{
+      {"ExitBtn", "Exit", 8, ButtonTop, Purple, White, "Leave Glimmerset"},
+      {"ScanBtn", "Find", 103, ButtonTop, Green, White, "Scan for Word"},
+      {"ScanAll", "Solve", 198, ButtonTop, Green, Black, "Find All Answers"},
+      {"GameBtn", "Play", 292, ButtonTop, Teal, Black, "Play the  Glimmerset Game"},
+      {"ClearBtn", "Clear", 387, ButtonTop, Aqua, Black, "Clear Answers"},
+      {"DemoBtn", "Demos", 483, ButtonTop, White, Black, "Play Demo Game"},
+      {"OptionsBtn", "Options", 584, ButtonTop, Gray, White, "Glimmerset Options"},
+      {"helpBtn", "Help", 685, ButtonTop, Fuchsia, Black, "Glimmerset Help"},
+  }};
+  std::array<TOvalButton**, 8> targets = {&ExitBtn, &ScanBtn, &ScanAll, &GameBtn, &ClearBtn, &DemoBtn, &OptionsBtn, &helpBtn};
+  for (std::size_t i = 0; i < buttons.size(); ++i) *targets[i] = MakeOvalButton(form, buttons[i]);
+  ScanAll->hide();  // shown by the start-up
+
+  gridPan_ = new GridPanel(Model(), form);
+  gridPan_->setObjectName(QStringLiteral("GridPan"));
+  gridPan_->view()->setObjectName(QStringLiteral("Grid"));
+
+  word = new WordBox(form);
+  word->setObjectName(QStringLiteral("word"));
+  word->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 24, false));
+  word->setStyleSheet(QStringLiteral("QLineEdit { color: white; background: black; }"
+                                     "QLineEdit:disabled { color: #808080; background: black; }"));
+
+  AList = new AnswerListView(form);
+  AList->setObjectName(QStringLiteral("AList"));
+  AList->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13, false));
+  AList->setToolTip(QStringLiteral("List of Words to Find"));
+  AList->setStyleSheet(QStringLiteral("QListWidget { color: white; background: black; border: 4px solid #404040; }"));
+}
+
+void TWordForm::BuildOptionPanel() {
+  OptionPanel = new QWidget(Image1);
+  OptionPanel->setObjectName(QStringLiteral("OptionPanel"));
+  OptionPanel->setGeometry(512, 104, 273, 409);
+  OptionPanel->setAutoFillBackground(true);
+  QPalette black = OptionPanel->palette();
+  black.setColor(QPalette::Window, Qt::black);
+  OptionPanel->setPalette(black);
+  OptionPanel->hide();
+
+  Label25 = new QLabel(QStringLiteral("Glimmerset Options"), OptionPanel);
+  Label25->setObjectName(QStringLiteral("Label25"));
+  Label25->setFont(PixelFont(QStringLiteral("Mural Script"), 27, false));
+  Label25->setStyleSheet(QStringLiteral("QLabel { color: #00FFFF; }"));
+  Label25->move(40, 8);
+  Label25->adjustSize();
+
+  ScannerBtn = MakeOvalButton(OptionPanel, {"ScannerBtn", "Aquire", 16, 48, Teal, Black, "Scan Glimmerset"});
+  answerbutton = MakeOvalButton(OptionPanel, {"answerbutton", "Answers", 120, 48, Yellow, Black, "Enter or Edit an Answer List"});
+  EditGrid = MakeOvalButton(OptionPanel, {"EditGrid", "EDIT", 16, 80, Olive, White, "Edit the existing Grid"});
+  EditGrid->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 13, true));
+  NewGridBtn = MakeOvalButton(OptionPanel, {"NewGridBtn", "New", 120, 80, Red, Black, "Enter a New Grid"});
+  MakeBtn = MakeOvalButton(OptionPanel, {"MakeBtn", "Make", 16, 112, Silver, Black, "Make a Glimmerset Game"});
+  PrintBtn = MakeOvalButton(OptionPanel, {"PrintBtn", "Print", 120, 112, Lime, Black, nullptr});
+  PrintBtn->setFont(PixelFont(QStringLiteral("MS Sans Serif"), 16, false));
+  for (TOvalButton* hidden : {ScannerBtn, answerbutton, MakeBtn, PrintBtn}) hidden->hide();  // shown by the start-up
+
+  SoundOn = MakeCheckBox(OptionPanel, "SoundOn", "      Sound effects", 160, "Turn sound effects On or Off");
+  SoundOn->setChecked(true);
+  ShowMenu = MakeCheckBox(OptionPanel, "ShowMenu", "      Show Windows Menu", 188, "Click to access a wide range of extra functions");
+  ShowStatus = MakeCheckBox(OptionPanel, "ShowStatus", "      Show Windows Status Bar", 216, "Display a Windows style status bar");
+  ShowMenu->hide();
+  ShowStatus->hide();
+
+  Returnbtn = new QPushButton(QStringLiteral("Return to GlimmerSet"), OptionPanel);
+  Returnbtn->setObjectName(QStringLiteral("Returnbtn"));
+  Returnbtn->setGeometry(32, 352, 209, 41);
+  Returnbtn->setFlat(true);
+  Returnbtn->setFocusPolicy(Qt::NoFocus);
+  Returnbtn->setFont(PixelFont(QStringLiteral("Book Antiqua"), 21, false));
+  Returnbtn->setStyleSheet(QStringLiteral("QPushButton { color: white; background: transparent; border: none; }"));
+}
+
+void TWordForm::BuildLinkPanel() {
+  Panel1 = new QWidget(Image1);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->hide();
+  web = new QLabel(Panel1);
+  web->setObjectName(QStringLiteral("web"));
+  web->setToolTip(QStringLiteral("Browse our website"));
+  web->setProperty("target", QStringLiteral("https://glimmerset.example.org/"));
+  email = new QLabel(Panel1);
+  email->setObjectName(QStringLiteral("email"));
+  email->setToolTip(QStringLiteral("email Marlock"));
+  email->setProperty("target", QStringLiteral("mailto:marlock@glimmerset.example.org"));
+  web->hide();
+  email->hide();
+}
+
+void TWordForm::BuildStatusBar() {
+  static constexpr std::array<int, 6> widths = {180, 120, 100, 80, 110, 50};
+  auto* bar = new QStatusBar(this);
+  bar->setObjectName(QStringLiteral("StatusBar"));
+  bar->setSizeGripEnabled(false);
+  for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
+    StatusPanels[i] = new QLabel(bar);
+    StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+    StatusPanels[i]->setFixedWidth(widths[i]);
+    StatusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->addWidget(StatusPanels[i]);
+  }
+  setStatusBar(bar);
+}

@@ -1,0 +1,259 @@
+// TWordForm: the command handlers, the start-up and close, and the port through which the
+// window-free layers reach the window.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QUrl>
+
+#include "EventPump.h"
+#include "QtColour.h"
+#include "WordBox.h"
+#include "controls/OvalButton.h"
+#include "core/CommandError.h"
+#include "words.h"
+
+using namespace glimmerset;
+using namespace glimmerset::ui;
+
+// ---- the port ----
+
+void TWordForm::ShowMessage(const std::string& text) {
+  FlushPendingViews();
+  dialogs_->ShowMessage(this, QString::fromStdString(text));
+}
+
+bool TWordForm::AskOkAbort(const std::string& text) {
+  FlushPendingViews();
+  return dialogs_->AskOkAbort(this, QString::fromStdString(text));
+}
+
+void TWordForm::PlaySound(SoundEffect sound) { sounds_->Play(sound); }
+
+void TWordForm::PumpEvents() { pump_->Pump(); }
+
+SizeAnswer TWordForm::AskGridSize(int suggestedSize) {
+  if (!gridSizeWizard_) return SizeAnswer{};
+  return gridSizeWizard_(suggestedSize);
+}
+
+void TWordForm::FocusWordBox() { word->setFocus(); }
+
+void TWordForm::RunCommand(const std::function<void()>& command, bool changesModel) {
+  if (changesModel && Model().Busy) return;
+  try {
+    command();
+  } catch (const CommandError& error) {
+    FlushPendingViews();
+    dialogs_->ShowMessage(this, QString::fromStdString(error.what()));
+  }
+  FlushPendingViews();
+}
+
+// ---- start-up and close ----
+
+bool TWordForm::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::WindowActivate) FormCreate();
+  return handled;
+}
+
+void TWordForm::MaximiseToScreen() {
+  setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+  if (const QScreen* shown = screen()) {
+    const QSize size = shown->size().boundedTo(maximumSize()).expandedTo(minimumSize());
+    resize(size);
+  }
+}
+
+void TWordForm::FormCreate() {
+  MaximiseToScreen();
+  if (startupDone_) return;
+  startupDone_ = true;
+
+  setWindowTitle(QApplication::applicationName() + QStringLiteral(" Version ") + QApplication::applicationVersion() +
+                 QStringLiteral("  by Marlock"));
+  helpFile_ = programFolder_ + QStringLiteral("/Program Files/Glimmerset.hlp");
+  for (QWidget* shown : std::array<QWidget*, 7>{ScannerBtn, answerbutton, ShowMenu, ShowStatus, ScanAll, MakeBtn, PrintBtn})
+    shown->show();
+  OcrSoftwareAction->setEnabled(true);
+  Model().AnswerColours.Reset();
+  statusBar()->setVisible(ShowStatus->isChecked());
+  Model().SoundSwitch = SoundOn->isChecked();
+  RefreshCommands();
+  if (!ShowMenu->isChecked()) ShowMenuClick();
+  RunCommand([this] {
+    sounds_->SetupSounds();
+    session().ClearAnswers();
+    Model().CurrentLetter = 1;
+    Model().CurrentAnswer = 1;
+    Model().CellsReady = false;
+  }, false);
+}
+
+void TWordForm::FormClose() {
+  Model().FreeCellRecords();
+  session().Redraw();
+}
+
+void TWordForm::closeEvent(QCloseEvent* event) {
+  if (Model().Busy) {
+    // A search or a file read is still running inside this event; close once it has ended.
+    closeAfterBusy_ = true;
+    event->ignore();
+    return;
+  }
+  FormClose();
+  event->accept();
+}
+
+void TWordForm::Exit1Click() {
+  setWindowState(Qt::WindowNoState);
+  close();
+}
+
+// ---- window-level commands ----
+
+void TWordForm::HelpClick() {
+  const QFileInfo help(helpFile_);
+  if (help.isFile()) QDesktopServices::openUrl(QUrl::fromLocalFile(help.absoluteFilePath()));
+}
+
+void TWordForm::OptionsBtnClick() {
+  OptionPanel->show();
+  OptionPanel->raise();
+}
+
+void TWordForm::ReturnbtnClick() { OptionPanel->hide(); }
+
+void TWordForm::ShowMenuClick() {
+  const bool shown = ShowMenu->isChecked();
+  for (QMenu* menu : Menus) menu->menuAction()->setVisible(shown);
+  SolveMenu->setVisible(shown);
+  menuBar()->setVisible(shown);
+}
+
+void TWordForm::ShowStatusClick() { statusBar()->setVisible(ShowStatus->isChecked()); }
+
+void TWordForm::Maximise1Click() {
+  const bool framed = Maximise->isChecked();
+  const QRect screenArea = screen() ? screen()->geometry() : QRect(0, 0, 1024, 768);
+  setWindowFlag(Qt::FramelessWindowHint, !framed);
+  setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, framed);
+  if (framed) {
+    MaximiseToScreen();
+  } else {
+    setWindowState(Qt::WindowNoState);
+    resize(800, 600);
+    move(screenArea.center() - QPoint(400, 300));
+  }
+  show();
+}
+
+// ---- find, solve, clear and the game ----
+
+void TWordForm::ScanbtnClick() { RunCommand([this] { Core().commands.Find(); }); }
+
+void TWordForm::ScanAllClick() { RunCommand([this] { Core().commands.Solve(); }); }
+
+void TWordForm::ClearClick() { RunCommand([this] { Core().commands.Clear(); }); }
+
+void TWordForm::GameBtnClick() { RunCommand([this] { Core().game.StartGame(); }); }
+
+void TWordForm::wordKeyDown(int key) { RunCommand([this, key] { Core().commands.WordKeyDown(key); }); }
+
+void TWordForm::SelChange(int line) { RunCommand([this, line] { Core().commands.SelChange(line); }); }
+
+void TWordForm::GridMouseDown(int col, int row) {
+  RunCommand([this, col, row] { Core().game.PressCell(col, row); }, false);
+}
+
+void TWordForm::GridMouseMove(int col, int row) {
+  if (!Model().Tracking) return;
+  RunCommand([this, col, row] { Core().game.MoveOverCell(col, row); }, false);
+}
+
+// ---- sounds ----
+
+void TWordForm::SoundOnClick() {
+  RunCommand([this] { sounds_->SoundOnClick(SoundOn->isChecked()); }, false);
+}
+
+void TWordForm::SoundClick() { SoundOnClick(); }
+
+void TWordForm::LocateFiles1Click() {
+  RunCommand([this] {
+    const FileRequest request{QStringLiteral("Locate Sound Files"), programFolder_, QString(), QStringLiteral("wav"), QString()};
+    if (const std::optional<QString> picked = dialogs_->OpenFile(this, request)) sounds_->LocateFiles(*picked);
+  }, false);
+}
+
+// ---- appearance ----
+
+void TWordForm::GridFontClick() {
+  RunCommand([this] {
+    const std::optional<ChosenFont> chosen = dialogs_->ChooseFont(this, lastFont_);
+    if (!chosen) return;
+    lastFont_ = *chosen;
+    Model().Look.GFont = chosen->Face.toStdString();
+    Model().Look.FCol = FromQColor(chosen->Colour);
+    Model().ResetHighlights(false);
+    session().Redraw();
+  });
+}
+
+void TWordForm::Background1Click() {
+  RunCommand([this] {
+    if (const std::optional<QColor> chosen = dialogs_->ChooseColour(this, lastColour_)) {
+      lastColour_ = *chosen;
+      Model().Look.BCol = FromQColor(*chosen);
+      Model().ResetHighlights(false);
+    }
+    session().Redraw();
+  });
+}
+
+void TWordForm::AnswerFont1Click() {
+  RunCommand([this] {
+    const std::optional<ChosenFont> chosen = dialogs_->ChooseFont(this, lastFont_);
+    if (!chosen) return;
+    lastFont_ = *chosen;
+    Model().Look.AFont = chosen->Face.toStdString();
+    Model().Look.AFCol = FromQColor(chosen->Colour);
+    Model().ResetHighlights(false);
+  });
+}
+
+// The menu item's tick is reversed by the menu itself; nothing else changes.
+void TWordForm::RegularClick() {}
+
+// The menu item's tick is reversed by the menu itself; nothing else changes.
+void TWordForm::LoadLastClick() {}
+
+// ---- links ----
+
+void TWordForm::OpenLink(const QLabel* link) { QDesktopServices::openUrl(QUrl(link->property("target").toString())); }
+
+void TWordForm::EmailMarlock1Click() { OpenLink(email); }
+
+void TWordForm::VisitourWebsite1Click() { OpenLink(web); }
+
+// ---- commands whose windows are built elsewhere ----
+
+void TWordForm::EnterGridClick() {}       // the grid entry dialog's command, connected there
+void TWordForm::EditGridClick() {}        // the grid edit dialog's command, connected there
+void TWordForm::ManualEntry2Click() {}    // the answer entry dialog's command, connected there
+void TWordForm::MakeBtnClick() {}         // the construction wizard's command, connected there
+void TWordForm::DemoBtnClick() {}         // the demo chooser's command, connected there
+void TWordForm::AllowedErrors1Click() {}  // the allowed errors dialog's command, connected there
+void TWordForm::PrintClick() {}           // the printed page's command, connected there
+void TWordForm::PrintPreview1Click() {}   // the printed page's preview, connected there
+void TWordForm::PrinterSetup1Click() {}   // the printer set-up, connected with the printed page
+void TWordForm::About1Click() {}          // the about box, connected where it is built
