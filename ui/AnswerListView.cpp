@@ -1,6 +1,7 @@
 #include "AnswerListView.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
@@ -31,23 +32,13 @@ void AnswerListView::AddLine(const AnswerLine& line) {
 void AnswerListView::ShowLines(const std::vector<AnswerLine>& lines) {
   const QSignalBlocker quiet(this);
   rebuilding_ = true;
-  const bool onlyAppended = lines.size() >= shown_.size() && (shown_.empty() || lines[shown_.size() - 1] == shown_.back());
-  if (!onlyAppended) {
-    if (lines.size() != shown_.size()) {
-      clear();
-      shown_.clear();
-    } else {
-      // Same length: recolour or rewrite the lines that differ.
-      for (std::size_t i = 0; i < lines.size(); ++i)
-        if (!(lines[i] == shown_[i])) SetLine(static_cast<int>(i), lines[i]);
-      shown_ = lines;
-    }
-  }
   setUpdatesEnabled(false);
-  for (std::size_t i = shown_.size(); i < lines.size(); ++i) {
-    AddLine(lines[i]);
-    shown_.push_back(lines[i]);
-  }
+  const std::size_t kept = std::min(lines.size(), shown_.size());
+  for (std::size_t i = 0; i < kept; ++i)
+    if (!(lines[i] == shown_[i])) SetLine(static_cast<int>(i), lines[i]);
+  while (static_cast<std::size_t>(count()) > lines.size()) delete takeItem(count() - 1);
+  for (std::size_t i = kept; i < lines.size(); ++i) AddLine(lines[i]);
+  shown_ = lines;
   setUpdatesEnabled(true);
   rebuilding_ = false;
 }

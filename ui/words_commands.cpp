@@ -66,11 +66,9 @@ bool TWordForm::event(QEvent* event) {
 }
 
 void TWordForm::MaximiseToScreen() {
+  // Sized first: a resize of a maximised window would take the maximised state away again.
+  if (const QScreen* shown = screen()) resize(shown->size().boundedTo(maximumSize()).expandedTo(minimumSize()));
   setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-  if (const QScreen* shown = screen()) {
-    const QSize size = shown->size().boundedTo(maximumSize()).expandedTo(minimumSize());
-    resize(size);
-  }
 }
 
 void TWordForm::FormCreate() {
