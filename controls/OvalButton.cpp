@@ -184,9 +184,9 @@ void TOvalButton::paintFace(QPainter& painter) const {
 
 void TOvalButton::paintGlyph(QPainter& painter, QPoint topLeft) const {
   QPixmap picture = glyph_;
-  const QImage image = glyph_.toImage();
-  const QColor transparent = image.pixelColor(0, image.height() - 1);
-  picture.setMask(QBitmap::fromImage(image.createMaskFromColor(transparent.rgb(), Qt::MaskInColor)));
+  const QImage image = glyph_.toImage().convertToFormat(QImage::Format_ARGB32);
+  const QRgb transparent = image.pixel(0, image.height() - 1);
+  picture.setMask(QBitmap::fromImage(image.createMaskFromColor(transparent, Qt::MaskInColor)));
   painter.drawPixmap(pressed_ ? topLeft + QPoint(1, 1) : topLeft, picture);
 }
 

@@ -144,12 +144,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, OvalButtonLimit,
                                            LimitCase{{145, 145}, {145, 145}}, LimitCase{{146, 146}, {145, 145}}));
 
 TEST_F(OvalButtonPaint, GlyphLeavesItsBottomLeftColourUndrawn) {
-  QImage picture(10, 8, QImage::Format_RGB32);
-  picture.fill(QColor(0, 200, 0));
-  const QColor see(250, 0, 250);
-  picture.setPixelColor(0, 7, see);  // bottom-left: the transparent colour
-  picture.setPixelColor(5, 3, see);
-  for (const bool pressed : {false, true}) {
+  struct Case {
+    QImage::Format format;
+    QColor see;  // the see-through colour
+    bool pressed;
+  };
+  for (const Case& c : {Case{QImage::Format_RGB32, QColor(250, 0, 250), false},
+                        Case{QImage::Format_RGB32, QColor(250, 0, 250), true},
+                        Case{QImage::Format_ARGB32, QColor(250, 0, 250, 128), false}}) {
+    const bool pressed = c.pressed;
+    const QColor see = c.see;
+    QImage picture(10, 8, c.format);
+    picture.fill(QColor(0, 200, 0));
+    picture.setPixelColor(0, 7, see);  // bottom-left: the transparent colour
+    picture.setPixelColor(5, 3, see);
     TOvalButton button;
     button.resize(97, 25);
     button.setFaceColor(QColor(255, 0, 0));
