@@ -70,7 +70,7 @@ def scattered_letters(rng):
         letter = rng.choice("ABCDEFGHIJKLMNOPQRSTUVWXYZ")
         x, y = rng.randrange(WIDTH), rng.randrange(HEIGHT)
         size = rng.randrange(18, 64)
-        alpha = rng.uniform(0.05, 0.14)
+        alpha = rng.uniform(0.04, 0.11)
         angle = rng.randrange(-30, 31)
         out.write("push graphic-context\n")
         out.write("fill 'rgba(170,190,255,%.3f)'\n" % alpha)
@@ -94,7 +94,7 @@ def letter_tile(name, letter, colour):
         "-draw", "roundrectangle 2,2 37,37 7,7",
         "-fill", "#ffffff", "-stroke", "none", "-font", FONT, "-pointsize", "26",
         "-gravity", "center", "-annotate", "+0+1", letter,
-        os.path.join(RESOURCES, name + ".png"))
+        "-strip", os.path.join(RESOURCES, name + ".png"))
 
 
 def magnifier(name):
@@ -104,7 +104,7 @@ def magnifier(name):
         "-draw", "circle 16,16 16,4",
         "-fill", "none", "-stroke", "rgba(255,255,255,0.8)", "-strokewidth", "2",
         "-draw", "arc 8,8 20,20 180,260",
-        os.path.join(RESOURCES, name + ".png"))
+        "-strip", os.path.join(RESOURCES, name + ".png"))
 
 
 def pictures(tmp):
@@ -117,7 +117,7 @@ def pictures(tmp):
 
 
 def note(path, frequency, seconds):
-    run("sox", "-n", "-r", "44100", "-b", "16", "-c", "1", path,
+    run("sox", "-R", "-n", "-r", "44100", "-b", "16", "-c", "1", path,
         "synth", str(seconds), "sine", str(frequency), "sine", str(frequency * 2),
         "remix", "-", "fade", "q", "0.005", str(seconds), str(seconds * 0.8), "gain", "-n", "-6")
 
@@ -128,9 +128,9 @@ def sounds(tmp):
         part = os.path.join(tmp, "won%d.wav" % i)
         note(part, frequency, seconds)
         parts.append(part)
-    run("sox", *parts, "-r", "44100", "-b", "16", "-e", "signed-integer",
+    run("sox", "-R", *parts, "-r", "44100", "-b", "16", "-e", "signed-integer",
         os.path.join(PROGRAM_FILES, "Won.wav"))
-    run("sox", "-n", "-r", "44100", "-b", "16", "-c", "1", "-e", "signed-integer",
+    run("sox", "-R", "-n", "-r", "44100", "-b", "16", "-c", "1", "-e", "signed-integer",
         os.path.join(PROGRAM_FILES, "Bad.wav"),
         "synth", "0.3", "sawtooth", "98", "sawtooth", "104", "remix", "-",
         "lowpass", "600", "fade", "q", "0.01", "0.3", "0.15", "gain", "-n", "-4")
