@@ -24,25 +24,45 @@ const Tspec FallbackLook{colours::White, colours::Black, "Times new roman", 6, 0
 
 QRect cellRect(int col, int row) { return QRect(col * CellPitch, row * CellPitch, CellSize, CellSize); }
 
-// Paints one cell in the look of a record: fill, then the bold text at (left + 4, top + 2).
-void drawCell(QPainter& painter, const QRect& rect, const Tspec& look, const std::string& text) {
-  Colour fill = look.Colour;
-  // A letter in the fill's own colour would vanish: fill with the complement instead.
-  if (fill == look.FontColour) fill ^= 0xFFFFFF;
-  painter.fillRect(rect, toQColor(fill));
+// Paints cells in the look of their records, taking a new font only when the look asks for one.
+class CellPainter {
+ public:
+  explicit CellPainter(QPainter& painter) : painter_(painter) {}
 
-  QFont font(QString::fromLatin1(look.FontName.c_str()));
-  font.setPointSize(std::max(look.FontSize, 1));
-  font.setBold(true);
-  painter.setFont(font);
-  painter.setPen(toQColor(look.FontColour));
-  painter.save();
-  painter.setClipRect(rect);
-  const QPoint topLeft = rect.topLeft() + QPoint(4, 2);
-  painter.drawText(topLeft + QPoint(0, painter.fontMetrics().ascent()),
-                   QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-  painter.restore();
-}
+  // Fills the cell, then writes its text in bold with the top-left corner at (left + 4, top + 2).
+  void draw(const QRect& rect, const Tspec& look, const std::string& text) {
+    Colour fill = look.Colour;
+    // A letter in the fill's own colour would vanish: fill with the complement instead.
+    if (fill == look.FontColour) fill ^= 0xFFFFFF;
+    painter_.fillRect(rect, toQColor(fill));
+    if (text.empty()) return;
+    useFont(look.FontName, look.FontSize);
+    painter_.setPen(toQColor(look.FontColour));
+    painter_.setClipRect(rect);
+    painter_.drawText(rect.topLeft() + QPoint(4, 2 + ascent_),
+                      QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    painter_.setClipping(false);
+  }
+
+ private:
+  void useFont(const std::string& name, int points) {
+    if (fontSet_ && name == fontName_ && points == fontSize_) return;
+    QFont font(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    font.setPointSize(std::max(points, 1));
+    font.setBold(true);
+    painter_.setFont(font);
+    ascent_ = painter_.fontMetrics().ascent();
+    fontName_ = name;
+    fontSize_ = points;
+    fontSet_ = true;
+  }
+
+  QPainter& painter_;
+  bool fontSet_ = false;
+  std::string fontName_;
+  int fontSize_ = 0;
+  int ascent_ = 0;
+};
 
 }  // namespace
 
@@ -90,10 +110,11 @@ void GridView::paintEvent(QPaintEvent* event) {
                      LineColour);
 
   if (!model_.CellsReady) return;
+  CellPainter cells(painter);
   for (int row = firstRow; row <= lastRow; ++row)
     for (int col = firstCol; col <= lastCol; ++col) {
       const Tspec* record = model_.Grid.Record(col, row);
-      drawCell(painter, cellRect(col, row), record ? *record : FallbackLook, model_.Grid.Text(col, row));
+      cells.draw(cellRect(col, row), record ? *record : FallbackLook, model_.Grid.Text(col, row));
     }
 }
 
