@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
-#include "QtColour.h"
+#include "ColourConvert.h"
 
 namespace glimmerset::ui {
 
@@ -21,7 +21,7 @@ AnswerListView::AnswerListView(QWidget* parent) : QListWidget(parent) {
 void AnswerListView::SetLine(int row, const AnswerLine& line) {
   QListWidgetItem* entry = item(row);
   entry->setText(QString::fromStdString(line.Text));
-  entry->setForeground(line.LineColour ? ToQColor(*line.LineColour) : ListTextColour());
+  entry->setForeground(line.LineColour ? toQColor(*line.LineColour) : ListTextColour());
 }
 
 void AnswerListView::AddLine(const AnswerLine& line) {

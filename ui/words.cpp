@@ -70,6 +70,9 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const char* caption, 
 
 }  // namespace
 
+// The window's pictures live in a resource of this static library; it must be registered.
+static void RegisterWindowPictures() { Q_INIT_RESOURCE(ui); }
+
 TWordForm::TWordForm(WindowSetup setup, QWidget* parent)
     : QMainWindow(parent),
       programFolder_(setup.ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : setup.ProgramFolder),
@@ -77,6 +80,7 @@ TWordForm::TWordForm(WindowSetup setup, QWidget* parent)
       core_(std::make_unique<PuzzleCore>(*this)),
       pump_(std::make_unique<EventPump>([this] { FlushPendingViews(); })),
       lastFont_{QStringLiteral("MS Sans Serif"), QColor(Qt::black)} {
+  RegisterWindowPictures();
   SoundPlayerFactory players = setup.Players;
   if (!players) players = [] { return std::make_unique<QtSoundPlayer>(); };
   sounds_ = std::make_unique<SoundEffects>(core_->session, std::move(players));
@@ -112,16 +116,20 @@ void TWordForm::BuildControls() {
   setCentralWidget(Image1);
   QWidget* form = Image1;
 
+  Image1->setPicture(QPixmap(QStringLiteral(":/ui/background.jpg")));
+
   // The eight decorative picture boxes; AL holds no picture.
   static constexpr std::array<const char*, 8> pictureNames = {"LL", "RL", "OL", "DL", "AL", "SL", "EL", "LD"};
   static constexpr std::array<QPoint, 8> pictureCorners = {
-      {{8, 88}, {776, 48}, {792, 112}, {792, 200}, {792, 288}, {792, 376}, {792, 464}, {8, 520}}};
+      {{200, 6}, {610, 6}, {800, 112}, {800, 176}, {800, 240}, {800, 304}, {800, 368}, {800, 432}}};
   for (std::size_t i = 0; i < Pictures.size(); ++i) {
+    const QString name = QString::fromLatin1(pictureNames[i]);
     Pictures[i] = new QLabel(form);
-    Pictures[i]->setObjectName(QString::fromLatin1(pictureNames[i]));
-    Pictures[i]->setGeometry(QRect(pictureCorners[i], QSize(32, 32)));
+    Pictures[i]->setObjectName(name);
+    Pictures[i]->setGeometry(QRect(pictureCorners[i], QSize(40, 40)));
     Pictures[i]->setScaledContents(true);
     Pictures[i]->setAttribute(Qt::WA_TranslucentBackground);
+    if (name != QLatin1String("AL")) Pictures[i]->setPixmap(QPixmap(QStringLiteral(":/ui/%1.png").arg(name)));
   }
 
   Label1 = new QLabel(QStringLiteral("GLIMMERSET"), form);

@@ -14,7 +14,7 @@
 #include <QUrl>
 
 #include "EventPump.h"
-#include "QtColour.h"
+#include "ColourConvert.h"
 #include "WordBox.h"
 #include "controls/OvalButton.h"
 #include "core/CommandError.h"
@@ -201,7 +201,7 @@ void TWordForm::GridFontClick() {
     if (!chosen) return;
     lastFont_ = *chosen;
     Model().Look.GFont = chosen->Face.toStdString();
-    Model().Look.FCol = FromQColor(chosen->Colour);
+    Model().Look.FCol = fromQColor(chosen->Colour);
     Model().ResetHighlights(false);
     session().Redraw();
   });
@@ -211,7 +211,7 @@ void TWordForm::Background1Click() {
   RunCommand([this] {
     if (const std::optional<QColor> chosen = dialogs_->ChooseColour(this, lastColour_)) {
       lastColour_ = *chosen;
-      Model().Look.BCol = FromQColor(*chosen);
+      Model().Look.BCol = fromQColor(*chosen);
       Model().ResetHighlights(false);
     }
     session().Redraw();
@@ -224,7 +224,7 @@ void TWordForm::AnswerFont1Click() {
     if (!chosen) return;
     lastFont_ = *chosen;
     Model().Look.AFont = chosen->Face.toStdString();
-    Model().Look.AFCol = FromQColor(chosen->Colour);
+    Model().Look.AFCol = fromQColor(chosen->Colour);
     Model().ResetHighlights(false);
   });
 }

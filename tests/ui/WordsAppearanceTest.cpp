@@ -3,7 +3,7 @@
 
 #include "WordsFixture.h"
 #include "controls/OvalButton.h"
-#include "ui/QtColour.h"
+#include "ui/ColourConvert.h"
 
 namespace glimmerset::ui::testing {
 namespace {
@@ -17,7 +17,7 @@ TEST_F(WordsAppearanceTest, ARedBackgroundRepaintsEveryCellAndTakesTheMarksAway)
   form.show();
   LoadPuzzle(CapitalsPuzzle());
   SolveAll(form);
-  ASSERT_EQ(PaintedCell(0, 0), ToQColor(HighlightFor(1)));
+  ASSERT_EQ(PaintedCell(0, 0), toQColor(HighlightFor(1)));
   dialogs->colours.push_back(QColor(0xFF, 0, 0));
   form.BackgroundAction->trigger();
   EXPECT_EQ(form.Model().Look.BCol, 0x0000FFu);

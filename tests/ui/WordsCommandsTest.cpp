@@ -3,7 +3,7 @@
 
 #include "WordsFixture.h"
 #include "controls/OvalButton.h"
-#include "ui/QtColour.h"
+#include "ui/ColourConvert.h"
 #include "ui/WordBox.h"
 
 namespace glimmerset::ui::testing {
@@ -34,9 +34,9 @@ TEST_P(FindRoutes, FindMarksTheTypedWordReportsItAndPlaysTheWonSound) {
     const Tspec* record = form.Model().Grid.Record(col, 1);
     ASSERT_NE(record, nullptr);
     EXPECT_EQ(record->Colour, HighlightFor(1)) << col;
-    EXPECT_EQ(PaintedCell(col, 1), ToQColor(HighlightFor(1))) << col;
+    EXPECT_EQ(PaintedCell(col, 1), toQColor(HighlightFor(1))) << col;
   }
-  EXPECT_EQ(PaintedCell(0, 0), ToQColor(form.Model().Look.BCol));
+  EXPECT_EQ(PaintedCell(0, 0), toQColor(form.Model().Look.BCol));
   EXPECT_EQ(players->played, std::vector<QString>({QStringLiteral("won.wav")}));
 }
 
@@ -77,11 +77,11 @@ TEST_F(WordsCommandsTest, SolveColoursTheListMarksTheFoundAnswersAndIsNotTakenFo
   EXPECT_EQ(form.word->text(), QStringLiteral("LIMA"));
   EXPECT_EQ(form.Model().CurrentAnswer, 1);
   // OSLO, answer 2, starts at column 0 of row 2.
-  EXPECT_EQ(PaintedCell(0, 2), ToQColor(HighlightFor(2)));
+  EXPECT_EQ(PaintedCell(0, 2), toQColor(HighlightFor(2)));
   EXPECT_EQ(players->played, std::vector<QString>({QStringLiteral("bad.wav")}));
 
   Click(form.ClearBtn);
-  EXPECT_EQ(PaintedCell(0, 2), ToQColor(form.Model().Look.BCol));
+  EXPECT_EQ(PaintedCell(0, 2), toQColor(form.Model().Look.BCol));
   EXPECT_EQ(ListLineColour(3), Red);
 }
 

@@ -2,7 +2,7 @@
 // status panels.
 #include "WordsFixture.h"
 #include "controls/OvalButton.h"
-#include "ui/QtColour.h"
+#include "ui/ColourConvert.h"
 #include "ui/WordBox.h"
 
 namespace glimmerset::ui::testing {
@@ -24,7 +24,7 @@ TEST_F(WordsGameTest, TracingEveryAnswerWinsTheGame) {
 
   // Press the R with the right button, let go, then wander over the rest with detours.
   PressCell(1, 1, Qt::RightButton);
-  EXPECT_EQ(PaintedCell(1, 1), ToQColor(HighlightFor(1)));
+  EXPECT_EQ(PaintedCell(1, 1), toQColor(HighlightFor(1)));
   EXPECT_EQ(Panel(3), QStringLiteral("Col 1,Row 1"));
   for (QPoint cell : {QPoint(1, 1), QPoint(2, 0), QPoint(2, 1), QPoint(4, 1), QPoint(3, 1), QPoint(4, 1)})
     MoveOver(cell.x(), cell.y());
@@ -32,8 +32,8 @@ TEST_F(WordsGameTest, TracingEveryAnswerWinsTheGame) {
   EXPECT_EQ(ListLineColour(0), QColor(0, 0x80, 0));
   EXPECT_EQ(form.word->text(), QStringLiteral("OSLO"));
   EXPECT_EQ(Panel(5), QStringLiteral("Found 1 out of 2  1 To Find  0 Errors"));
-  for (int col = 1; col <= 4; ++col) EXPECT_EQ(PaintedCell(col, 1), ToQColor(HighlightFor(1))) << col;
-  EXPECT_EQ(PaintedCell(2, 0), ToQColor(form.Model().Look.BCol));
+  for (int col = 1; col <= 4; ++col) EXPECT_EQ(PaintedCell(col, 1), toQColor(HighlightFor(1))) << col;
+  EXPECT_EQ(PaintedCell(2, 0), toQColor(form.Model().Look.BCol));
 
   PressCell(0, 2);
   for (int col = 0; col <= 3; ++col) MoveOver(col, 2);

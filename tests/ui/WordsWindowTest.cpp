@@ -10,6 +10,7 @@
 #include "WordsFixture.h"
 #include "controls/OvalButton.h"
 #include "core/CommandError.h"
+#include "ui/WindowBackground.h"
 #include "ui/WordBox.h"
 
 namespace glimmerset::ui::testing {
@@ -86,6 +87,13 @@ TEST_F(WordsWindowTest, StartUpShowsTheAlwaysAvailableControlsWithoutMenuOrStatu
   EXPECT_TRUE(form.Regular->isChecked());
   EXPECT_FALSE(form.Maximise->isChecked());
   EXPECT_TRUE(dialogs->messages.isEmpty()) << dialogs->messages.join('|').toStdString();
+  // The background picture covers the client area; seven of the eight small boxes hold a picture.
+  EXPECT_FALSE(form.Image1->picture().isNull());
+  EXPECT_EQ(form.centralWidget(), form.Image1);
+  int withPicture = 0;
+  for (const QLabel* box : form.Pictures) withPicture += box->pixmap().isNull() ? 0 : 1;
+  EXPECT_EQ(withPicture, 7);
+  EXPECT_TRUE(form.findChild<QLabel*>(QStringLiteral("AL"))->pixmap().isNull());
 
   // A later activation only maximises again.
   const QString caption = form.windowTitle();
