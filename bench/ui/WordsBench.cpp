@@ -1,0 +1,138 @@
+// Speed of the main window, headless: Solve from the click to the repaint of the grid, and the
+// start-up from the window's creation to its first painted frame.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <memory>
+#include <random>
+
+#include "controls/OvalButton.h"
+#include "ui/GridView.h"
+#include "ui/WindowBackground.h"
+#include "ui/words.h"
+
+namespace {
+
+using namespace glimmerset;
+using namespace glimmerset::ui;
+
+class SilentDialogs : public WindowDialogs {
+ public:
+  void ShowMessage(QWidget*, const QString&) override {}
+  bool AskOkAbort(QWidget*, const QString&) override { return true; }
+  std::optional<QString> OpenFile(QWidget*, const FileRequest&) override { return std::nullopt; }
+  std::optional<QString> SaveFile(QWidget*, const FileRequest&) override { return std::nullopt; }
+  std::optional<ChosenFont> ChooseFont(QWidget*, const ChosenFont&) override { return std::nullopt; }
+  std::optional<QColor> ChooseColour(QWidget*, const QColor&) override { return std::nullopt; }
+};
+
+class SilentPlayer : public SoundPlayer {
+ public:
+  bool Open(const QString&) override { return true; }
+  bool IsOpen() const override { return true; }
+  bool IsPlaying() const override { return false; }
+  void Play() override {}
+};
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+// A left click in the middle of the button, delivered as the two mouse events the window
+// system sends.
+void ClickButton(QWidget* button) {
+  const QPointF centre = QRectF(button->rect()).center();
+  const QPointF global = button->mapToGlobal(centre);
+  QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(button, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(button, &release);
+}
+
+WindowSetup QuietSetup() {
+  WindowSetup setup;
+  setup.ProgramFolder = QStringLiteral(GLIMMERSET_PROGRAM_DIR);
+  setup.Dialogs = std::make_shared<SilentDialogs>();
+  setup.Players = [] { return std::make_unique<SilentPlayer>(); };
+  return setup;
+}
+
+// A 40 by 40 grid of random letters and 50 answers that lie nowhere in it.
+void LoadLargePuzzle(TWordForm& form) {
+  std::mt19937 random(2024);
+  std::uniform_int_distribution<int> letter(0, 25);
+  std::uniform_int_distribution<int> length(5, 9);
+  PuzzleModel& model = form.Model();
+  model.Grid.SetSize(40, 40);
+  for (int r = 0; r < 40; ++r)
+    for (int c = 0; c < 40; ++c) model.Grid.SetText(c, r, std::string(1, static_cast<char>('A' + letter(random))));
+  model.ResetHighlights(true);
+  form.session().PlaceGrid();
+  form.session().SetGridPresent(true);
+  model.Answers.clear();
+  for (int i = 0; i < 50; ++i) {
+    std::string word;
+    for (int k = length(random); k > 0; --k) word += static_cast<char>('A' + letter(random));
+    model.Answers.push_back({word, std::nullopt});
+  }
+  model.AnswerCount = 50;
+  model.Commands.AnswerListVisible = true;
+  form.session().CommandsChanged();
+  form.session().AnswerListChanged();
+}
+
+void BM_SolveFromClickToRepaint(benchmark::State& state) {
+  TWordForm form(QuietSetup());
+  form.show();
+  form.FormCreate();
+  LoadLargePuzzle(form);
+  QApplication::processEvents();
+  PaintCounter counter;
+  GridView* grid = form.GridPan()->view();
+  grid->installEventFilter(&counter);
+  for (auto _ : state) {
+    ClickButton(form.ScanAll);
+    // The grid may have been painted while the search let events run; the frame that counts is
+    // the one after the command has finished.
+    const int afterCommand = counter.paints;
+    while (counter.paints == afterCommand) QApplication::processEvents();
+  }
+  if (form.Model().Status[MessagePanel] != "Glimmerset Failed, Found 0 words")
+    state.SkipWithError("the answers were meant to be absent");
+}
+BENCHMARK(BM_SolveFromClickToRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)->UseRealTime();
+
+void BM_StartUpToFirstPaintedFrame(benchmark::State& state) {
+  for (auto _ : state) {
+    PaintCounter counter;
+    auto form = std::make_unique<TWordForm>(QuietSetup());
+    form->Image1->installEventFilter(&counter);
+    form->show();
+    while (counter.paints == 0) QApplication::processEvents();
+    state.PauseTiming();
+    form.reset();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_StartUpToFirstPaintedFrame)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
