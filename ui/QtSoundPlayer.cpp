@@ -11,15 +11,20 @@ namespace glimmerset::ui {
 bool QtSoundPlayer::Open(const QString& file) {
   open_ = false;
   if (QMediaDevices::defaultAudioOutput().isNull()) return false;
-  effect_.setSource(QUrl::fromLocalFile(file));
-  if (effect_.status() == QSoundEffect::Loading) {
-    // Loading a short WAV takes moments; the timer only guards against a player that never answers.
+  const QUrl source = QUrl::fromLocalFile(file);
+  // Loading a short WAV takes moments. Qt's sample loader can miss a request that arrives while
+  // its loading thread winds down, so a load that has not answered is asked for once more.
+  for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
     QEventLoop loop;
-    QObject::connect(&effect_, &QSoundEffect::statusChanged, &loop, &QEventLoop::quit);
-    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    const QMetaObject::Connection answered = QObject::connect(&effect_, &QSoundEffect::statusChanged, &loop, &QEventLoop::quit);
+    QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+    effect_.setSource(QUrl());
+    effect_.setSource(source);
+    if (effect_.status() == QSoundEffect::Loading) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QObject::disconnect(answered);
+    if (effect_.status() == QSoundEffect::Error) return false;
+    open_ = effect_.status() == QSoundEffect::Ready;
   }
-  open_ = effect_.status() == QSoundEffect::Ready;
   return open_;
 }
 
