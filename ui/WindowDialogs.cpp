@@ -18,6 +18,8 @@ QString ForDisplay(QString text) { return text.replace(QStringLiteral("\r\n"), Q
 QFileDialog* MakeFileDialog(QWidget* parent, const FileRequest& request) {
   auto* dialog = new QFileDialog(parent, request.Title, request.Folder);
   if (!request.Filter.isEmpty()) dialog->setNameFilter(request.Filter);
+  if (!request.SelectedFilter.isEmpty()) dialog->selectNameFilter(request.SelectedFilter);
+  dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.ConfirmOverwrite);
   QString suffix = request.DefaultSuffix;
   suffix.remove(QLatin1Char('*')).remove(QLatin1Char('.'));
   if (!suffix.isEmpty()) dialog->setDefaultSuffix(suffix);

@@ -17,8 +17,10 @@ struct FileRequest {
   QString Title;
   QString Folder;
   QString Filter;         // "Grid files (*.glm);;All files (*)"; empty for no filter
-  QString DefaultSuffix;  // without the dot; empty for none
-  QString FileName;       // the name proposed in the dialog
+  QString DefaultSuffix;   // without the dot; empty for none
+  QString FileName;        // the name proposed in the dialog
+  QString SelectedFilter;  // the filter chosen first; empty for the first
+  bool ConfirmOverwrite = false;
 };
 
 // A font as the font command takes it: the face name and the letter colour.

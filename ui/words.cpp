@@ -5,7 +5,9 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 
 #include "AnswerListView.h"
@@ -13,8 +15,11 @@
 #include "GridView.h"
 #include "QtSoundPlayer.h"
 #include "WindowBackground.h"
+#include "WindowFileChooser.h"
 #include "WordBox.h"
 #include "controls/OvalButton.h"
+#include "files/ProgramFolder.h"
+#include "files/SettingsStore.h"
 
 using namespace glimmerset;
 using namespace glimmerset::ui;
@@ -70,12 +75,23 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const char* caption, 
 
 }  // namespace
 
+// The program folder given (tests), or the one the program lies in.
+static QString UseProgramFolder(const QString& given) {
+  if (!given.isEmpty()) SetProgramFolder(given);
+  return ProgramFolderPath();
+}
+
+// Starts a program without waiting for it, in its working folder.
+static void StartDetached(const QString& file, const QString& parameters, const QString& folder, int) {
+  QProcess::startDetached(file, QProcess::splitCommand(parameters), folder);
+}
+
 // The window's pictures live in a resource of this static library; it must be registered.
 static void RegisterWindowPictures() { Q_INIT_RESOURCE(ui); }
 
 TWordForm::TWordForm(WindowSetup setup, QWidget* parent)
     : QMainWindow(parent),
-      programFolder_(setup.ProgramFolder.isEmpty() ? QCoreApplication::applicationDirPath() : setup.ProgramFolder),
+      programFolder_(UseProgramFolder(setup.ProgramFolder)),
       dialogs_(setup.Dialogs ? setup.Dialogs : std::make_shared<QtWindowDialogs>()),
       core_(std::make_unique<PuzzleCore>(*this)),
       pump_(std::make_unique<EventPump>([this] { FlushPendingViews(); })),
@@ -84,7 +100,16 @@ TWordForm::TWordForm(WindowSetup setup, QWidget* parent)
   SoundPlayerFactory players = setup.Players;
   if (!players) players = [] { return std::make_unique<QtSoundPlayer>(); };
   sounds_ = std::make_unique<SoundEffects>(core_->session, std::move(players));
-  sounds_->SetSoundFolder(programFolder_ + QStringLiteral("/Program Files/"));
+  settingsStore_ = setup.SettingsStore ? std::move(setup.SettingsStore) : [] {
+    return std::make_unique<QSettings>(ProgramSettingsFormat(), QSettings::UserScope, QStringLiteral("Marlock"),
+                                       QStringLiteral("Glimmerset"));
+  };
+  settings_ = DefaultProgramSettings();
+  sounds_->SetSoundFolder(settings_.SoundFolder);
+  chooser_ = std::make_unique<WindowFileChooser>(this, dialogs_);
+  ProgramLauncher launcher = setup.Launcher;
+  if (!launcher) launcher = StartDetached;
+  files_ = std::make_unique<FileCommands>(core_->session, settings_, *chooser_, std::move(launcher));
 
   setObjectName(QStringLiteral("WordForm"));
   setWindowTitle(QStringLiteral("Glimmerset by MARLOCK"));

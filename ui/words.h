@@ -14,12 +14,15 @@
 #include "WindowDialogs.h"
 #include "core/PuzzleCore.h"
 #include "core/UiPort.h"
+#include "files/FileCommands.h"
+#include "files/ProgramSettings.h"
 
 class QAction;
 class QCheckBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QSettings;
 class TOvalButton;
 
 namespace glimmerset::ui {
@@ -27,6 +30,7 @@ class AnswerListView;
 class EventPump;
 class GridPanel;
 class WindowBackground;
+class WindowFileChooser;
 class WordBox;
 }  // namespace glimmerset::ui
 
@@ -39,6 +43,11 @@ struct WindowSetup {
   QString ProgramFolder;
   std::shared_ptr<WindowDialogs> Dialogs;  // null for the real dialogs
   SoundPlayerFactory Players;              // empty for QSoundEffect players
+  // The store of the settings kept between runs; empty for the user's own
+  // (organisation "Marlock", application "Glimmerset").
+  std::function<std::unique_ptr<QSettings>()> SettingsStore;
+  // Starts the OCR program; empty to hand it to the desktop.
+  ProgramLauncher Launcher;
 };
 
 }  // namespace glimmerset::ui
@@ -56,6 +65,8 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   glimmerset::ui::SoundEffects& Sounds() { return *sounds_; }
   glimmerset::ui::GridPanel* GridPan() const { return gridPan_; }
   const QString& ProgramFolder() const { return programFolder_; }
+  glimmerset::ProgramSettings& Settings() { return settings_; }
+  glimmerset::FileCommands& Files() { return *files_; }
   bool StartupDone() const { return startupDone_; }
 
   // The construction wizard, supplied by whoever builds it; without one the wizard is cancelled.
@@ -146,6 +157,8 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   void ConnectCommands();
   void MaximiseToScreen();
   void OpenLink(const QLabel* link);
+  void ApplyLoadedSettings();
+  void CollectSettings();
 
   void RefreshStatus();
   void RefreshCommands();
@@ -159,6 +172,10 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   std::unique_ptr<glimmerset::ui::SoundEffects> sounds_;
   std::unique_ptr<glimmerset::ui::EventPump> pump_;
   std::function<glimmerset::SizeAnswer(int)> gridSizeWizard_;
+  std::function<std::unique_ptr<QSettings>()> settingsStore_;
+  glimmerset::ProgramSettings settings_;
+  std::unique_ptr<glimmerset::ui::WindowFileChooser> chooser_;
+  std::unique_ptr<glimmerset::FileCommands> files_;
   glimmerset::ui::GridPanel* gridPan_ = nullptr;
 
   bool startupDone_ = false;

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -18,6 +19,7 @@
 #include "WordBox.h"
 #include "controls/OvalButton.h"
 #include "core/CommandError.h"
+#include "files/SettingsStore.h"
 #include "words.h"
 
 using namespace glimmerset;
@@ -79,6 +81,7 @@ void TWordForm::FormCreate() {
   setWindowTitle(QApplication::applicationName() + QStringLiteral(" Version ") + QApplication::applicationVersion() +
                  QStringLiteral("  by Marlock"));
   helpFile_ = programFolder_ + QStringLiteral("/Program Files/Glimmerset.hlp");
+  RunCommand([this] { ApplyLoadedSettings(); }, false);
   for (QWidget* shown : std::array<QWidget*, 7>{ScannerBtn, answerbutton, ShowMenu, ShowStatus, ScanAll, MakeBtn, PrintBtn})
     shown->show();
   OcrSoftwareAction->setEnabled(true);
@@ -94,9 +97,16 @@ void TWordForm::FormCreate() {
     Model().CurrentAnswer = 1;
     Model().CellsReady = false;
   }, false);
+  if (LoadLast->isChecked()) LoadGlimmersetClick();
 }
 
 void TWordForm::FormClose() {
+  // A store that cannot be written is reported; the window closes all the same.
+  RunCommand([this] {
+    CollectSettings();
+    std::unique_ptr<QSettings> store = settingsStore_();
+    SaveSettings(*store, Model(), settings_);
+  }, false);
   Model().FreeCellRecords();
   session().Redraw();
 }
@@ -188,8 +198,14 @@ void TWordForm::SoundClick() { SoundOnClick(); }
 
 void TWordForm::LocateFiles1Click() {
   RunCommand([this] {
-    const FileRequest request{QStringLiteral("Locate Sound Files"), programFolder_, QString(), QStringLiteral("wav"), QString()};
-    if (const std::optional<QString> picked = dialogs_->OpenFile(this, request)) sounds_->LocateFiles(*picked);
+    FileRequest request;
+    request.Title = QStringLiteral("Locate Sound Files");
+    request.Folder = programFolder_;
+    request.DefaultSuffix = QStringLiteral("wav");
+    if (const std::optional<QString> picked = dialogs_->OpenFile(this, request)) {
+      sounds_->LocateFiles(*picked);
+      settings_.SoundFolder = sounds_->SoundFolder();
+    }
   }, false);
 }
 
@@ -228,12 +244,6 @@ void TWordForm::AnswerFont1Click() {
     Model().ResetHighlights(false);
   });
 }
-
-// The menu item's tick is reversed by the menu itself; nothing else changes.
-void TWordForm::RegularClick() {}
-
-// The menu item's tick is reversed by the menu itself; nothing else changes.
-void TWordForm::LoadLastClick() {}
 
 // ---- links ----
 

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <memory>
 #include <random>
 
@@ -57,8 +59,20 @@ void ClickButton(QWidget* button) {
   QApplication::sendEvent(button, &release);
 }
 
+// Settings in a folder of the benchmark's own, never the user's; no puzzle loads at start.
+const QString& SettingsFile() {
+  static QTemporaryDir folder;
+  static const QString file = [] {
+    const QString path = folder.filePath(QStringLiteral("settings.ini"));
+    QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("Load Last"), QStringLiteral("0"));
+    return path;
+  }();
+  return file;
+}
+
 WindowSetup QuietSetup() {
   WindowSetup setup;
+  setup.SettingsStore = [] { return std::make_unique<QSettings>(SettingsFile(), QSettings::IniFormat); };
   setup.ProgramFolder = QStringLiteral(GLIMMERSET_PROGRAM_DIR);
   setup.Dialogs = std::make_shared<SilentDialogs>();
   setup.Players = [] { return std::make_unique<SilentPlayer>(); };

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -99,6 +100,9 @@ TEST_F(SoundPlaybackTest, FindingAWordPlaysTheWonSoundOnTheAudioServer) {
   WindowSetup setup;
   setup.ProgramFolder = QStringLiteral(GLIMMERSET_PROGRAM_DIR);
   setup.Dialogs = dialogs;
+  const QString settingsFile = runtime.filePath(QStringLiteral("settings.ini"));
+  QSettings(settingsFile, QSettings::IniFormat).setValue(QStringLiteral("Load Last"), QStringLiteral("0"));
+  setup.SettingsStore = [settingsFile] { return std::make_unique<QSettings>(settingsFile, QSettings::IniFormat); };
   TWordForm form(setup);
   form.FormCreate();
   ASSERT_TRUE(dialogs->messages.isEmpty()) << dialogs->messages.join('|').toStdString();

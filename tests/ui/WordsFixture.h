@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
@@ -112,6 +113,9 @@ class WordsWindowFixture : public ::testing::Test {
     for (const char* name : {"Won.wav", "Bad.wav"}) WriteFile(QStringLiteral("Program Files/") + QLatin1String(name));
     dialogs = std::make_shared<ScriptedDialogs>();
     players = std::make_shared<PlayerLog>();
+    // The window keeps its settings in this folder, never in the user's; no puzzle loads at start.
+    settingsFile = QDir(folder.path()).filePath(QStringLiteral("settings.ini"));
+    QSettings(settingsFile, QSettings::IniFormat).setValue(QStringLiteral("Load Last"), QStringLiteral("0"));
   }
 
   void WriteFile(const QString& relative) {
@@ -127,6 +131,8 @@ class WordsWindowFixture : public ::testing::Test {
     setup.Dialogs = dialogs;
     auto log = players;
     setup.Players = [log] { return std::make_unique<RecordingPlayer>(log); };
+    const QString file = settingsFile;
+    setup.SettingsStore = [file] { return std::make_unique<QSettings>(file, QSettings::IniFormat); };
     window = std::make_unique<TWordForm>(setup);
     window->FormCreate();
     return *window;
@@ -181,6 +187,7 @@ class WordsWindowFixture : public ::testing::Test {
   QString Panel(int panel) { return window->StatusPanels[static_cast<std::size_t>(panel)]->text(); }
 
   QTemporaryDir folder;
+  QString settingsFile;
   std::shared_ptr<ScriptedDialogs> dialogs;
   std::shared_ptr<PlayerLog> players;
   std::unique_ptr<TWordForm> window;
