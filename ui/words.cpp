@@ -146,7 +146,7 @@ void TWordForm::BuildControls() {
   // The eight decorative picture boxes; AL holds no picture.
   static constexpr std::array<const char*, 8> pictureNames = {"LL", "RL", "OL", "DL", "AL", "SL", "EL", "LD"};
   static constexpr std::array<QPoint, 8> pictureCorners = {
-      {{200, 6}, {610, 6}, {800, 112}, {800, 176}, {800, 240}, {800, 304}, {800, 368}, {800, 432}}};
+      {{200, 6}, {610, 6}, {560, 560}, {620, 560}, {680, 560}, {740, 560}, {800, 560}, {860, 560}}};
   for (std::size_t i = 0; i < Pictures.size(); ++i) {
     const QString name = QString::fromLatin1(pictureNames[i]);
     Pictures[i] = new QLabel(form);
