@@ -70,10 +70,14 @@ void TAnswersEntry::Refill() {
 
 void TAnswersEntry::Run() {
   Refill();
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->geometry().center() - rect().center());
   exec();
   glimmerset::TakeBackAnswers(session_);
+}
+
+void TAnswersEntry::showEvent(QShowEvent* event) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->geometry().center() - rect().center());
+  QDialog::showEvent(event);
 }
 
 void TAnswersEntry::Mirror() {

@@ -32,6 +32,7 @@ class TAnswersEntry : public QDialog {
   QPushButton* Button1;  // "Close"
 
  protected:
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -37,10 +37,10 @@ TGridEdit::TGridEdit(glimmerset::Session& session, QWidget* parent) : QDialog(pa
   CurrentRow->setObjectName("CurrentRow");
   CurrentRow->setRange(1, glimmerset::MaximumEditRows);
   CurrentRow->setValue(1);
-  CurrentRow->setGeometry(48, 60, 49, 24);
+  CurrentRow->setGeometry(48, 60, 56, 24);
   Rowofchars = new QLineEdit(this);
   Rowofchars->setObjectName("Rowofchars");
-  Rowofchars->setGeometry(104, 60, 201, 24);
+  Rowofchars->setGeometry(112, 60, 193, 24);
   counter = SmallBox(this, "counter", 312, 60);
   Label4 = new QLabel("Rows", this);
   Label4->setGeometry(16, 100, 32, 18);
