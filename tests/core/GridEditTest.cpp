@@ -66,6 +66,7 @@ TEST_F(GridEditTest, FirstAppliedRowFixesTheWidth) {
     EXPECT_EQ(opened.RowText, session.Model.Grid.RowText(1));  // the next row is loaded
     opened.RowText = c.second;
     opened.ApplyRow();
+    EXPECT_EQ(opened.ColDisp, std::min(static_cast<int>(c.second.size()), c.width));  // the cut text
     const std::string expectedRow2 =
         c.secondRow + (c.secondRow.size() < oldRow2.size() ? oldRow2.substr(c.secondRow.size()) : "");
     EXPECT_EQ(session.Model.Grid.RowText(1), expectedRow2.substr(0, static_cast<std::size_t>(c.width)));
