@@ -1,4 +1,5 @@
 #include "AnswerEntry.h"
+#include "ui/ModelText.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -83,18 +84,18 @@ void TAnswersEntry::showEvent(QShowEvent* event) {
 void TAnswersEntry::Mirror() {
   const QSignalBlocker blocker(AnswersList);
   AnswersList->clear();
-  for (const auto& word : entry_.List()) AnswersList->addItem(QString::fromStdString(word));
+  for (const auto& word : entry_.List()) AnswersList->addItem(glimmerset::ui::fromModelText(word));
   AnswersList->setCurrentRow(entry_.Selected);
   if (entry_.Selected < 0) AnswersList->clearSelection();
-  if (AnswerName->text().toStdString() != entry_.WordText) AnswerName->setText(QString::fromStdString(entry_.WordText));
-  counter->setText(QString::fromStdString(entry_.CounterText));
+  if (glimmerset::ui::toModelText(AnswerName->text()) != entry_.WordText) AnswerName->setText(glimmerset::ui::fromModelText(entry_.WordText));
+  counter->setText(glimmerset::ui::fromModelText(entry_.CounterText));
 }
 
 bool TAnswersEntry::eventFilter(QObject* watched, QEvent* event) {
   if (watched == AnswerName && event->type() == QEvent::KeyPress) {
     const int code = KeyCode(static_cast<QKeyEvent*>(event)->key());
     if (code == 0) return QDialog::eventFilter(watched, event);
-    entry_.WordText = AnswerName->text().toStdString();
+    entry_.WordText = glimmerset::ui::toModelText(AnswerName->text());
     switch (entry_.AnswerNameKeyDown(code)) {
       case glimmerset::KeyOutcome::CloseDialog:
         reject();

@@ -1,4 +1,5 @@
 #include "EditUnit.h"
+#include "ui/ModelText.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -80,7 +81,7 @@ void TGridEdit::FormActivate() {
 void TGridEdit::Mirror() {
   const QSignalBlocker blocker(CurrentRow);
   CurrentRow->setValue(edit_.CurrentRow);
-  Rowofchars->setText(QString::fromStdString(edit_.RowText));
+  Rowofchars->setText(glimmerset::ui::fromModelText(edit_.RowText));
   counter->setText(QString::number(edit_.Counter));
   RowDisp->setText(QString::number(edit_.RowDisp));
   ColDisp->setText(QString::number(edit_.ColDisp));
@@ -88,13 +89,13 @@ void TGridEdit::Mirror() {
 }
 
 void TGridEdit::CurrentRowChange(int v) {
-  edit_.RowText = Rowofchars->text().toStdString();
+  edit_.RowText = glimmerset::ui::toModelText(Rowofchars->text());
   edit_.SetCurrentRow(v);
   Mirror();
 }
 
 void TGridEdit::DeleteBtnClick() {
-  edit_.RowText = Rowofchars->text().toStdString();
+  edit_.RowText = glimmerset::ui::toModelText(Rowofchars->text());
   edit_.DeleteBtnClick();
   Mirror();
 }
@@ -102,7 +103,7 @@ void TGridEdit::DeleteBtnClick() {
 bool TGridEdit::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Rowofchars && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
-    edit_.RowText = Rowofchars->text().toStdString();
+    edit_.RowText = glimmerset::ui::toModelText(Rowofchars->text());
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       edit_.ApplyRow();
       Mirror();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "core/GridEntryText.h"
+#include "ui/ModelText.h"
 
 namespace {
 QPushButton* MakeButton(const QString& caption, int left, QWidget* parent) {
@@ -45,7 +46,7 @@ TGridEntryForm::TGridEntryForm(glimmerset::Session& session, int& entryColumns, 
 }
 
 void TGridEntryForm::RowofcharsChange() {
-  counter->setText(QString::number(glimmerset::CharacterCount(Rowofchars->text().toStdString())));
+  counter->setText(QString::number(glimmerset::CharacterCount(glimmerset::ui::toModelText(Rowofchars->text()))));
 }
 
 bool TGridEntryForm::eventFilter(QObject* watched, QEvent* event) {
@@ -64,10 +65,10 @@ bool TGridEntryForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TGridEntryForm::AcceptTypedRow() {
-  const std::string typed = Rowofchars->text().toStdString();
+  const std::string typed = glimmerset::ui::toModelText(Rowofchars->text());
   counter->setText(QString::number(glimmerset::CharacterCount(typed)));
   const glimmerset::RowOutcome outcome = entry_.AcceptRow(typed, regular_ ? regular_() : true);
-  Rowofchars->setText(QString::fromStdString(outcome.Text));
+  Rowofchars->setText(glimmerset::ui::fromModelText(outcome.Text));
   Rowofchars->setFocus();
 }
 

@@ -118,9 +118,9 @@ TEST_F(GridEntryTest, CharactersAreNotFilteredAndOnlyAToZUpperCased) {
   ASSERT_EQ(session.Model.Grid.ColCount(), 6);
   for (int c = 0; c < 6; ++c) EXPECT_EQ(session.Model.Grid.Text(c, 0), expected[static_cast<std::size_t>(c)]);
   entry.NewClick();
-  entry.AcceptRow("\xC3\xA9z!", true);  // é stays one cell, unchanged
+  entry.AcceptRow("\xE9z!", true);  // a Latin-1 letter stays one cell, unchanged
   EXPECT_EQ(session.Model.Grid.ColCount(), 3);
-  EXPECT_EQ(session.Model.Grid.Text(0, 0), "\xC3\xA9");
+  EXPECT_EQ(session.Model.Grid.Text(0, 0), "\xE9");
   EXPECT_EQ(session.Model.Grid.Text(1, 0), "Z");
 }
 
@@ -201,11 +201,13 @@ TEST(EnterGridTest, NewCommandAroundTheDialog) {
 }
 
 TEST(GridEntryTextTest, CharactersCutAndUpperCase) {
-  EXPECT_EQ(Characters("a\xC3\xA9" "b"), (std::vector<std::string>{"a", "\xC3\xA9", "b"}));
-  EXPECT_EQ(Characters("\xFF" "a"), (std::vector<std::string>{"\xFF", "a"}));  // stray byte
-  EXPECT_EQ(Characters("\xC3"), std::vector<std::string>{"\xC3"});           // cut sequence
-  EXPECT_EQ(FirstCharacters("\xC3\xA9\xC3\xA9xyz", 3), "\xC3\xA9\xC3\xA9x");
-  EXPECT_EQ(UpperAscii("az AZ 09 {}`@\xC3\xA9"), "AZ AZ 09 {}`@\xC3\xA9");
+  // One character per byte: a Latin-1 letter is one cell, never half of one.
+  EXPECT_EQ(Characters("a\xE9" "b"), (std::vector<std::string>{"a", "\xE9", "b"}));
+  EXPECT_EQ(CharacterCount("\xE9\xE9xyz"), 5);
+  EXPECT_EQ(FirstCharacters("\xE9\xE9xyz", 3), "\xE9\xE9x");
+  EXPECT_EQ(FirstCharacters("ab", 5), "ab");
+  EXPECT_EQ(FirstCharacters("ab", -1), "");
+  EXPECT_EQ(UpperAscii("az AZ 09 {}`@\xE9"), "AZ AZ 09 {}`@\xE9");
 }
 
 }  // namespace
