@@ -26,6 +26,14 @@ class LetterGrid {
 
   // The text of a cell; the empty text for a position outside the grid.
   const std::string& Text(int col, int row) const;
+  // True when the cell lies in the grid and its text is exactly the one letter given. Compares
+  // without building a text, so the finder's scans stay free of allocations.
+  bool HoldsLetter(int col, int row, char letter) const {
+    if (!Contains(col, row)) return false;
+    const std::string& text = cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) +
+                                     static_cast<std::size_t>(col)].text;
+    return text.size() == 1 && text[0] == letter;
+  }
   // Writing outside the grid does nothing.
   void SetText(int col, int row, std::string text);
 

@@ -1,0 +1,82 @@
+#include "WordFinder.h"
+
+#include <array>
+
+namespace glimmerset {
+
+namespace {
+
+struct Step {
+  int ColStep;
+  int RowStep;
+};
+
+// Tried in this order from every candidate cell; the two passes together cover all eight ways.
+constexpr std::array<Step, 4> kSteps = {{{+1, 0}, {+1, +1}, {0, +1}, {-1, +1}}};
+
+}  // namespace
+
+bool WordFinder::FindWord(const std::string& word, int n, bool mark) {
+  if (word.empty()) return false;
+  PuzzleModel& model = session_.Model;
+  const char first = word.front();
+  const char last = word.back();
+
+  bool found = false;
+  // Pass 1 walks from the first letter, pass 2 from the last; the first success ends the search.
+  for (int pass = 1; pass <= 2 && !found; ++pass) {
+    const char wanted = pass == 1 ? first : last;
+    for (int row = 0; row < model.Grid.RowCount() && !found; ++row) {
+      for (int col = 0; col < model.Grid.ColCount() && !found; ++col) {
+        session_.Pump();
+        if (!model.Grid.HoldsLetter(col, row, wanted)) continue;
+        for (const Step& step : kSteps) {
+          found = pass == 1 ? WalkForward(word, n, row, col, step.ColStep, step.RowStep)
+                            : WalkBackward(word, n, row, col, step.ColStep, step.RowStep);
+          if (found) break;
+        }
+      }
+    }
+  }
+
+  if (found && mark) {
+    const int length = static_cast<int>(word.size());
+    for (int k = 1; k <= length; ++k) {
+      const GridPos pos = model.Paths.Get(n, k);
+      model.MarkFound(pos.Col, pos.Row, n);
+    }
+  }
+  return found;
+}
+
+bool WordFinder::WalkForward(const std::string& word, int n, int startRow, int startCol, int colStep, int rowStep) {
+  PuzzleModel& model = session_.Model;
+  const int length = static_cast<int>(word.size());
+  int row = startRow;
+  int col = startCol;
+  for (int k = 1; k <= length; ++k) {
+    if (!model.Grid.HoldsLetter(col, row, word[static_cast<std::size_t>(k - 1)])) return false;
+    session_.Pump();
+    model.Paths.Set(n, k, GridPos{row, col});
+    row += rowStep;
+    col += colStep;
+  }
+  return length > 0;
+}
+
+bool WordFinder::WalkBackward(const std::string& word, int n, int startRow, int startCol, int colStep, int rowStep) {
+  PuzzleModel& model = session_.Model;
+  const int length = static_cast<int>(word.size());
+  int row = startRow;
+  int col = startCol;
+  for (int k = length; k >= 1; --k) {
+    if (!model.Grid.HoldsLetter(col, row, word[static_cast<std::size_t>(k - 1)])) return false;
+    session_.Pump();
+    model.Paths.Set(n, k, GridPos{row, col});
+    row += rowStep;
+    col += colStep;
+  }
+  return length > 0;
+}
+
+}  // namespace glimmerset
