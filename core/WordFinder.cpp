@@ -16,6 +16,21 @@ constexpr std::array<Step, 4> kSteps = {{{+1, 0}, {+1, +1}, {0, +1}, {-1, +1}}};
 
 }  // namespace
 
+inline bool WordFinder::Walk(const std::string& word, int n, int row, int col, int colStep, int rowStep,
+                             bool forward) {
+  PuzzleModel& model = session_.Model;
+  const int length = static_cast<int>(word.size());
+  for (int i = 0; i < length; ++i) {
+    const int k = forward ? i + 1 : length - i;
+    if (!model.Grid.HoldsLetter(col, row, word[static_cast<std::size_t>(k - 1)])) return false;
+    session_.Pump();
+    model.Paths.Set(n, k, GridPos{row, col});
+    row += rowStep;
+    col += colStep;
+  }
+  return length > 0;
+}
+
 bool WordFinder::FindWord(const std::string& word, int n, bool mark) {
   if (word.empty()) return false;
   PuzzleModel& model = session_.Model;
@@ -31,8 +46,7 @@ bool WordFinder::FindWord(const std::string& word, int n, bool mark) {
         session_.Pump();
         if (!model.Grid.HoldsLetter(col, row, wanted)) continue;
         for (const Step& step : kSteps) {
-          found = pass == 1 ? WalkForward(word, n, row, col, step.ColStep, step.RowStep)
-                            : WalkBackward(word, n, row, col, step.ColStep, step.RowStep);
+          found = Walk(word, n, row, col, step.ColStep, step.RowStep, pass == 1);
           if (found) break;
         }
       }
@@ -50,33 +64,11 @@ bool WordFinder::FindWord(const std::string& word, int n, bool mark) {
 }
 
 bool WordFinder::WalkForward(const std::string& word, int n, int startRow, int startCol, int colStep, int rowStep) {
-  PuzzleModel& model = session_.Model;
-  const int length = static_cast<int>(word.size());
-  int row = startRow;
-  int col = startCol;
-  for (int k = 1; k <= length; ++k) {
-    if (!model.Grid.HoldsLetter(col, row, word[static_cast<std::size_t>(k - 1)])) return false;
-    session_.Pump();
-    model.Paths.Set(n, k, GridPos{row, col});
-    row += rowStep;
-    col += colStep;
-  }
-  return length > 0;
+  return Walk(word, n, startRow, startCol, colStep, rowStep, true);
 }
 
 bool WordFinder::WalkBackward(const std::string& word, int n, int startRow, int startCol, int colStep, int rowStep) {
-  PuzzleModel& model = session_.Model;
-  const int length = static_cast<int>(word.size());
-  int row = startRow;
-  int col = startCol;
-  for (int k = length; k >= 1; --k) {
-    if (!model.Grid.HoldsLetter(col, row, word[static_cast<std::size_t>(k - 1)])) return false;
-    session_.Pump();
-    model.Paths.Set(n, k, GridPos{row, col});
-    row += rowStep;
-    col += colStep;
-  }
-  return length > 0;
+  return Walk(word, n, startRow, startCol, colStep, rowStep, false);
 }
 
 }  // namespace glimmerset

@@ -21,6 +21,9 @@ class WordFinder {
   bool WalkBackward(const std::string& word, int n, int startRow, int startCol, int colStep, int rowStep);
 
  private:
+  // One walk of either kind: letter numbers run from first to last (forward) or last to first.
+  bool Walk(const std::string& word, int n, int row, int col, int colStep, int rowStep, bool forward);
+
   Session& session_;
 };
 
