@@ -16,13 +16,15 @@ constexpr std::array<Step, 4> kSteps = {{{+1, 0}, {+1, +1}, {0, +1}, {-1, +1}}};
 
 }  // namespace
 
-inline bool WordFinder::Walk(const std::string& word, int n, int row, int col, int colStep, int rowStep,
-                             bool forward) {
+// Kept out of line: the scan around it stays small, and walks are the rare case.
+template <bool Forward>
+[[gnu::noinline]] bool WordFinder::Walk(const std::string& word, int n, int row, int col, int colStep, int rowStep) {
   PuzzleModel& model = session_.Model;
   const int length = static_cast<int>(word.size());
+  const char* letters = word.data();
   for (int i = 0; i < length; ++i) {
-    const int k = forward ? i + 1 : length - i;
-    if (!model.Grid.HoldsLetter(col, row, word[static_cast<std::size_t>(k - 1)])) return false;
+    const int k = Forward ? i + 1 : length - i;
+    if (!model.Grid.HoldsLetter(col, row, letters[k - 1])) return false;
     session_.Pump();
     model.Paths.Set(n, k, GridPos{row, col});
     row += rowStep;
@@ -46,7 +48,8 @@ bool WordFinder::FindWord(const std::string& word, int n, bool mark) {
         session_.Pump();
         if (!model.Grid.HoldsLetter(col, row, wanted)) continue;
         for (const Step& step : kSteps) {
-          found = Walk(word, n, row, col, step.ColStep, step.RowStep, pass == 1);
+          found = pass == 1 ? Walk<true>(word, n, row, col, step.ColStep, step.RowStep)
+                            : Walk<false>(word, n, row, col, step.ColStep, step.RowStep);
           if (found) break;
         }
       }
@@ -64,11 +67,11 @@ bool WordFinder::FindWord(const std::string& word, int n, bool mark) {
 }
 
 bool WordFinder::WalkForward(const std::string& word, int n, int startRow, int startCol, int colStep, int rowStep) {
-  return Walk(word, n, startRow, startCol, colStep, rowStep, true);
+  return Walk<true>(word, n, startRow, startCol, colStep, rowStep);
 }
 
 bool WordFinder::WalkBackward(const std::string& word, int n, int startRow, int startCol, int colStep, int rowStep) {
-  return Walk(word, n, startRow, startCol, colStep, rowStep, false);
+  return Walk<false>(word, n, startRow, startCol, colStep, rowStep);
 }
 
 }  // namespace glimmerset

@@ -22,7 +22,8 @@ class WordFinder {
 
  private:
   // One walk of either kind: letter numbers run from first to last (forward) or last to first.
-  bool Walk(const std::string& word, int n, int row, int col, int colStep, int rowStep, bool forward);
+  template <bool Forward>
+  bool Walk(const std::string& word, int n, int row, int col, int colStep, int rowStep);
 
   Session& session_;
 };
