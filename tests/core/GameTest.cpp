@@ -273,6 +273,19 @@ TEST_F(GameTest, MovesAfterTheGameEndedOnlyReportThePosition) {
   EXPECT_EQ(MarkedCells(), 0);
 }
 
+// Tracking survives Clear: in the next game the first letter is taken up without a press.
+TEST_F(GameTest, TrackingCarriesIntoTheNextGame) {
+  LoadPuzzle({"CAT", "DOG"});
+  Start();
+  core.game.PressCell(0, 0);
+  core.commands.Clear();
+  EXPECT_TRUE(model.Tracking);
+  core.game.StartGame();
+  core.game.MoveOverCell(0, 0);
+  EXPECT_EQ(model.CurrentLetter, 2);
+  EXPECT_EQ(CellColour(0, 0), HighlightFor(1));
+}
+
 TEST(GameTextTest, ScoreAndCoordinateTexts) {
   testing::RecordingPort port;
   PuzzleCore core(port);
