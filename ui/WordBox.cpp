@@ -22,6 +22,8 @@ class UpperCaseValidator : public QValidator {
 
 WordBox::WordBox(QWidget* parent) : QLineEdit(parent) {
   setMaxLength(MaximumCharacters);
+  setMinimumWidth(20);
+  setMaximumWidth(300);
   setValidator(new UpperCaseValidator(this));
   setFocusPolicy(Qt::ClickFocus);
 }

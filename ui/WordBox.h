@@ -1,6 +1,6 @@
 #pragma once
 // WordBox: the one-line word box "word": typed letters turn to upper case, at most 30 characters,
-// skipped by the Tab key. It reports the keys the Find command listens for.
+// 20 to 300 pixels wide, skipped by the Tab key. It reports the keys the Find command listens for.
 
 #include <QLineEdit>
 

@@ -1,8 +1,11 @@
-// Speed of the main window, headless: Solve from the click to the repaint of the grid, and the
-// start-up from the window's creation to its first painted frame.
+// Speed of the main window, headless: Solve from the click to the repaint of the grid, reading a
+// long answer file into the list, and the start-up from the window's creation to its first
+// painted frame.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QSettings>
@@ -11,6 +14,7 @@
 #include <random>
 
 #include "controls/OvalButton.h"
+#include "ui/AnswerListView.h"
 #include "ui/GridView.h"
 #include "ui/WindowBackground.h"
 #include "ui/words.h"
@@ -22,9 +26,13 @@ using namespace glimmerset::ui;
 
 class SilentDialogs : public WindowDialogs {
  public:
+  QString fileToOpen;  // what every open dialog answers; empty for cancel
   void ShowMessage(QWidget*, const QString&) override {}
   bool AskOkAbort(QWidget*, const QString&) override { return true; }
-  std::optional<QString> OpenFile(QWidget*, const FileRequest&) override { return std::nullopt; }
+  std::optional<QString> OpenFile(QWidget*, const FileRequest&) override {
+    if (fileToOpen.isEmpty()) return std::nullopt;
+    return fileToOpen;
+  }
   std::optional<QString> SaveFile(QWidget*, const FileRequest&) override { return std::nullopt; }
   std::optional<ChosenFont> ChooseFont(QWidget*, const ChosenFont&) override { return std::nullopt; }
   std::optional<QColor> ChooseColour(QWidget*, const QColor&) override { return std::nullopt; }
@@ -123,6 +131,43 @@ void BM_SolveFromClickToRepaint(benchmark::State& state) {
     state.SkipWithError("the answers were meant to be absent");
 }
 BENCHMARK(BM_SolveFromClickToRepaint)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)->UseRealTime();
+
+// Reads an answer file of 100000 lines through File > Load Answer List, until the list shows
+// every line.
+void BM_LoadLongAnswerFile(benchmark::State& state) {
+  constexpr int lines = 100000;
+  QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("long.txt"));
+  {
+    QFile out(file);
+    out.open(QIODevice::WriteOnly);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> letter(0, 25);
+    for (int i = 0; i < lines; ++i) {
+      QByteArray word;
+      for (int k = 0; k < 8; ++k) word += static_cast<char>('a' + letter(random));
+      out.write(word + "\r\n");
+    }
+  }
+  WindowSetup setup = QuietSetup();
+  auto dialogs = std::make_shared<SilentDialogs>();
+  dialogs->fileToOpen = file;
+  setup.Dialogs = dialogs;
+  TWordForm form(setup);
+  form.show();
+  form.FormCreate();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    form.LoadAnswerListAction->trigger();
+    while (form.AList->count() != lines) QApplication::processEvents();
+    state.PauseTiming();
+    form.Model().Answers.clear();
+    form.session().AnswerListChanged();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_LoadLongAnswerFile)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 void BM_StartUpToFirstPaintedFrame(benchmark::State& state) {
   for (auto _ : state) {
