@@ -94,6 +94,28 @@ TEST_F(WordsFilesTest, LoadGridAsksForTheFileAndShowsTheGridOrLeavesAllAloneOnCa
   EXPECT_EQ(form.GridPan()->view()->size(), QSize(352, 352));
 }
 
+TEST_F(WordsFilesTest, ALoadedListSitsAtTheRightEdgeAsWideAsTheWordBoxForItsLongestAnswer) {
+  TWordForm& form = Open();
+  form.show();
+  WriteFile(QStringLiteral("Demo/eight.txt"));
+  {
+    QFile list(DemoPath("eight.txt"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write("Oslo\r\nCanberra\r\nRome\r\n");
+  }
+  dialogs->files.push_back(DemoPath("eight.txt"));
+  form.LoadAnswerListAction->trigger();
+  ASSERT_EQ(form.AList->count(), 3);
+  EXPECT_EQ(form.AList->item(1)->text(), QStringLiteral("CANBERRA"));
+  EXPECT_EQ(ListLineColour(1), QColor(Qt::white));
+  EXPECT_EQ(form.word->width(), 192);
+  EXPECT_EQ(form.AList->width(), 192);
+  const int clientWidth = form.centralWidget()->width();
+  EXPECT_EQ(form.word->x(), clientWidth - 192 - 10);
+  EXPECT_EQ(form.AList->x(), form.word->x());
+  EXPECT_EQ(Panel(4), QStringLiteral("3 Answers"));
+}
+
 TEST_F(WordsFilesTest, AFileThatCannotBeOpenedIsReportedAndTheWindowGoesOn) {
   TWordForm& form = Open();
   form.show();
