@@ -67,7 +67,9 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const char* caption, 
   auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
   box->setObjectName(QString::fromLatin1(name));
   box->setGeometry(24, top, 233, 21);
-  box->setStyleSheet(QStringLiteral("QCheckBox { color: white; }"));
+  QPalette whiteText = box->palette();
+  whiteText.setColor(QPalette::WindowText, Qt::white);
+  box->setPalette(whiteText);
   box->setToolTip(QString::fromUtf8(hint));
   box->setFocusPolicy(Qt::NoFocus);
   return box;
