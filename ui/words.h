@@ -69,7 +69,7 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   glimmerset::FileCommands& Files() { return *files_; }
   bool StartupDone() const { return startupDone_; }
 
-  // The construction wizard, supplied by whoever builds it; without one the wizard is cancelled.
+  // Stands in for the construction wizard (tests); without one the real wizard opens.
   void SetGridSizeWizard(std::function<glimmerset::SizeAnswer(int)> wizard) { gridSizeWizard_ = std::move(wizard); }
 
   // UiPort

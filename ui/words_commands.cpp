@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QUrl>
 
+#include "ConstructPort.h"
 #include "EventPump.h"
 #include "ColourConvert.h"
 #include "WordBox.h"
@@ -42,8 +43,8 @@ void TWordForm::PlaySound(SoundEffect sound) { sounds_->Play(sound); }
 void TWordForm::PumpEvents() { pump_->Pump(); }
 
 SizeAnswer TWordForm::AskGridSize(int suggestedSize) {
-  if (!gridSizeWizard_) return SizeAnswer{};
-  return gridSizeWizard_(suggestedSize);
+  if (gridSizeWizard_) return gridSizeWizard_(suggestedSize);
+  return RunConstructWizard(suggestedSize, this);
 }
 
 void TWordForm::FocusWordBox() { word->setFocus(); }
