@@ -8,6 +8,7 @@
 
 #include "WordsFixture.h"
 #include "controls/OvalButton.h"
+#include "ui/ColourConvert.h"
 
 namespace glimmerset::ui::testing {
 namespace {
@@ -74,6 +75,22 @@ TEST_F(WordsFilesTest, LoadLastBringsBackTheRememberedPuzzleAtStartUp) {
 
   Click(form.ScanAll);
   EXPECT_TRUE(Panel(0).startsWith(QLatin1String("Found All "))) << Panel(0).toStdString();
+}
+
+TEST_F(WordsFilesTest, TheDemoEntryLoadsTheCapitalCitiesAndSolvesThem) {
+  TWordForm& form = Open();
+  form.show();
+  form.DemoAction->trigger();
+  ASSERT_EQ(dialogs->messages.size(), 2);
+  EXPECT_EQ(dialogs->messages[1], QStringLiteral("Now you can Clear the answers and try to solve it yourself !"));
+  EXPECT_TRUE(form.GridPan()->isVisible());
+  ASSERT_GT(form.AList->count(), 0);
+  EXPECT_EQ(Panel(0), QStringLiteral("Found All %1 words").arg(form.AList->count()));
+  for (int line = 0; line < form.AList->count(); ++line) EXPECT_EQ(ListLineColour(line), QColor(0, 0, 0xFF)) << line;
+  // The first answer's first letter carries the palette colour of answer 1.
+  const GridPos first = form.Model().Paths.Get(1, 1);
+  ASSERT_TRUE(first.IsSet());
+  EXPECT_EQ(PaintedCell(first.Col, first.Row), toQColor(HighlightFor(1)));
 }
 
 TEST_F(WordsFilesTest, LoadGridAsksForTheFileAndShowsTheGridOrLeavesAllAloneOnCancel) {
