@@ -22,7 +22,7 @@ using DigitQuestion = std::function<bool(char digit)>;
 
 // The largest scanned grid taken in, in cells: a text of a few megabytes could otherwise ask for
 // an enormous grid (a long first line times many short lines).
-inline constexpr long long kMaxScannedCells = 4'000'000;
+inline constexpr long long kMaxScannedCells = 1'000'000;
 
 // The grid of the lines, or nullopt when a digit question was answered with Abort. Throws
 // CommandError "List index out of bounds (%d)" for fewer than two lines, and a refusal naming the
