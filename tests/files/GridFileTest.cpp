@@ -146,5 +146,22 @@ TEST_F(GridFileTest, WritingNeedsTwoRowsAndAWritablePlace) {
   EXPECT_EQ(ReadBytes(existing), "old");
 }
 
+TEST_F(GridFileTest, ReadOnlyFolderIsReportedAndItsFileKept) {
+  SetGrid({"AB", "CD"});
+  QDir(dir.path()).mkdir("locked");
+  const QString existing = WriteBytes("locked/g.glm", "old");
+  QFile::setPermissions(Path("locked"), QFile::ReadOwner | QFile::ExeOwner);
+  QFile probe(Path("locked/probe"));
+  if (probe.open(QIODevice::WriteOnly)) {
+    probe.close();
+    QFile::setPermissions(Path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    GTEST_SKIP() << "folder permissions do not bind this user";
+  }
+  QFile::setPermissions(existing, QFile::ReadOwner);
+  EXPECT_EQ(ErrorOf([&] { WriteGridFile(session.Model.Grid, existing); }), "Cannot create file " + existing.toStdString());
+  EXPECT_EQ(ReadBytes(existing), "old");
+  QFile::setPermissions(Path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 }  // namespace
 }  // namespace glimmerset
