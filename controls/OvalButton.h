@@ -6,9 +6,12 @@
 
 #include <QColor>
 #include <QPixmap>
+#include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
+class QPainter;
 class QShortcut;
 
 class TOvalButton : public QWidget {
@@ -44,6 +47,17 @@ class TOvalButton : public QWidget {
   int distance() const { return distance_; }
   void setDistance(int pixels);  // negative values are stored as 0
 
+  // Where the glyph's and the caption's top-left corners go on a button of the given size.
+  struct Placement {
+    QPoint glyph;
+    QPoint caption;
+  };
+  static Placement placeContent(BmpLayout layout, QSize button, QSize glyph, QSize caption, int distance);
+  // The pressed face: each of red, green and blue reduced by 10, not below 0.
+  static QColor darkenedFace(const QColor& face);
+  // The caption's width and height in the button's font, the accelerator marker not counted.
+  QSize captionSize() const;
+
   bool isPressed() const { return pressed_; }
   // Whether a point of the control lies in the ellipse inscribed in (0, 0, width, height).
   bool hitTest(const QPoint& point) const;
@@ -70,4 +84,10 @@ class TOvalButton : public QWidget {
   bool pressed_ = false;
   bool mouseInside_ = false;
   QShortcut* accelerator_ = nullptr;
+
+  void paintFace(QPainter& painter) const;
+  void paintGlyph(QPainter& painter, QPoint topLeft) const;
+  void paintCaption(QPainter& painter, QPoint topLeft) const;
+  void updateAccelerator();
+  void enforceSizeLimit();
 };
