@@ -73,6 +73,7 @@ TEST_F(ScanImportTest, AbortedOrFailedImportsLeaveThePreviousGrid) {
       {"one line", "ABC\n", {}, "List index out of bounds (1)", 0},
       {"empty", "", {}, "List index out of bounds (0)", 0},
       {"nul first", std::string("\0AB\nCD\n", 7), {}, "List index out of bounds (0)", 0},
+      {"five megabytes in one line", std::string(5 * 1024 * 1024, 'Q'), {}, "List index out of bounds (1)", 0},
       {"huge", std::string(3000, 'A') + std::string(2000, '\n'),
        {}, "The scanned grid is too large: 1999 rows by 3000 columns", 0},
   };
@@ -92,6 +93,15 @@ TEST_F(ScanImportTest, AbortedOrFailedImportsLeaveThePreviousGrid) {
   const QString missing = Path("none.txt");
   EXPECT_EQ(ErrorOf([&] { ImportScannedGrid(session, missing); }), "Cannot open file " + missing.toStdString());
   ExpectPreviousGrid();
+}
+
+TEST_F(ScanImportTest, LongLinesGiveAWideGrid) {
+  EXPECT_TRUE(ImportScannedGrid(session, WriteBytes("s.txt", std::string(10000, 'K') + "\n" + std::string(10000, '.') + "\nend\n")));
+  EXPECT_EQ(session.Model.Grid.RowCount(), 2);
+  EXPECT_EQ(session.Model.Grid.ColCount(), 10000);
+  EXPECT_EQ(session.Model.Grid.Text(9999, 0), "K");
+  EXPECT_EQ(session.Model.Grid.Text(0, 1), "");
+  EXPECT_TRUE(EveryCellHasRecord());
 }
 
 TEST_F(ScanImportTest, PumpsWhileCleaning) {
