@@ -22,8 +22,8 @@ QString DefaultProgramFolder() {
   return appDir;
 }
 
-// The rest of path after the prefix when path starts with it ignoring case and backslash/slash,
-// followed by the end or a separator; nullptr-like empty optional as a null QString otherwise.
+// What follows the prefix when the path starts with it (letter case and the kind of slash aside)
+// and the prefix ends at a separator or at the end; a null QString when it does not.
 QString RestAfter(const QString& path, const QString& prefix) {
   QString normal = path;
   normal.replace('\\', '/');
