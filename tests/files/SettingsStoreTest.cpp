@@ -79,6 +79,11 @@ TEST_F(SettingsStoreTest, StoredTextsAreReadByKind) {
       {"AFont", "", [](auto& m, auto&) { return m.Look.AFont.empty(); }},  // an empty text stays empty
       {"gridfile", "/tmp/x.glm", [](auto&, auto& s) { return s.GridFileName == "/tmp/x.glm"; }},
       {"answerfile", "", [](auto&, auto& s) { return s.AnswerFileName.isEmpty(); }},
+#ifndef Q_OS_WIN
+      // A stored path that still names the Windows installation folder reaches the program folder.
+      {"gridfile", "C:\\Glimmerset\\Demo\\citys.glm",
+       [](auto&, auto& s) { return s.GridFileName == QStringLiteral(GLIMMERSET_PROGRAM_DIR) + "/Demo/Citys.glm"; }},
+#endif
       {"Ocr", "/usr/bin/tesseract", [](auto&, auto& s) { return s.OcrProgram == "/usr/bin/tesseract"; }},
       {"SoundDir", "/sounds/", [](auto&, auto& s) { return s.SoundFolder == "/sounds/"; }},
       {"Asci Dir", "/words", [](auto&, auto& s) { return s.AsciDir == "/words"; }},
