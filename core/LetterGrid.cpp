@@ -11,7 +11,13 @@ const std::string kEmpty;
 
 LetterGrid::LetterGrid(int rows, int cols)
     : rows_(std::max(rows, 1)), cols_(std::max(cols, 1)),
-      cells_(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(cols_)) {}
+      cells_(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(cols_)),
+      letters_(cells_.size(), kNoLetter) {}
+
+void LetterGrid::RebuildLetters() {
+  letters_.resize(cells_.size());
+  for (std::size_t i = 0; i < cells_.size(); ++i) letters_[i] = LetterOf(cells_[i].text);
+}
 
 void LetterGrid::SetSize(int rows, int cols) {
   rows = std::max(rows, 1);
@@ -20,6 +26,7 @@ void LetterGrid::SetSize(int rows, int cols) {
   if (cols == cols_) {  // rows added or dropped at the bottom: the cells above stay in place
     cells_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
     rows_ = rows;
+    RebuildLetters();
     return;
   }
   std::vector<Cell> resized(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));
@@ -31,6 +38,7 @@ void LetterGrid::SetSize(int rows, int cols) {
   cells_ = std::move(resized);
   rows_ = rows;
   cols_ = cols;
+  RebuildLetters();
 }
 
 LetterGrid::Cell* LetterGrid::At(int col, int row) {
@@ -47,7 +55,11 @@ const std::string& LetterGrid::Text(int col, int row) const {
 }
 
 void LetterGrid::SetText(int col, int row, std::string text) {
-  if (Cell* cell = At(col, row)) cell->text = std::move(text);
+  if (Cell* cell = At(col, row)) {
+    letters_[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col)] =
+        LetterOf(text);
+    cell->text = std::move(text);
+  }
 }
 
 Tspec* LetterGrid::Record(int col, int row) {

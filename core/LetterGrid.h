@@ -26,6 +26,13 @@ class LetterGrid {
 
   // The text of a cell; the empty text for a position outside the grid.
   const std::string& Text(int col, int row) const;
+  // True when the cell lies in the grid and its text is exactly the one letter given. Reads a
+  // compact copy of the one-letter cells, so the finder's scans stay fast and allocation-free.
+  bool HoldsLetter(int col, int row, char letter) const {
+    if (!Contains(col, row) || letter == kNoLetter) return false;
+    return letters_[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col)] ==
+           letter;
+  }
   // Writing outside the grid does nothing.
   void SetText(int col, int row, std::string text);
 
@@ -46,9 +53,15 @@ class LetterGrid {
   Cell* At(int col, int row);
   const Cell* At(int col, int row) const;
 
+  // The letter of a cell whose text is one character; kNoLetter for any other text.
+  static constexpr char kNoLetter = '\0';
+  static char LetterOf(const std::string& text) { return text.size() == 1 ? text[0] : kNoLetter; }
+  void RebuildLetters();
+
   int rows_;
   int cols_;
-  std::vector<Cell> cells_;  // row after row
+  std::vector<Cell> cells_;   // row after row
+  std::vector<char> letters_;  // row after row, kept in step with the cell texts
 };
 
 }  // namespace glimmerset

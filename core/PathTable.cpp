@@ -13,7 +13,7 @@ GridPos PathTable::Get(int n, int k) const {
   return letters[static_cast<std::size_t>(k) - 1];
 }
 
-void PathTable::Set(int n, int k, GridPos pos) {
+void PathTable::Grow(int n, int k, GridPos pos) {
   if (n < 1 || k < 1) return;
   if (static_cast<std::size_t>(n) > entries_.size()) entries_.resize(static_cast<std::size_t>(n));
   auto& letters = entries_[static_cast<std::size_t>(n) - 1];

@@ -3,6 +3,7 @@
 // Answer and letter numbers count from 1. The table grows with the answers and their lengths,
 // so any answer number and letter number can be recorded; an unrecorded entry reads as unset.
 
+#include <cstddef>
 #include <vector>
 
 #include "Colour.h"
@@ -20,12 +21,24 @@ class PathTable {
  public:
   // The entry of letter k of answer n; unset (-1, -1) when nothing was recorded there.
   GridPos Get(int n, int k) const;
-  // Records letter k of answer n; numbers below 1 are ignored.
-  void Set(int n, int k, GridPos pos);
+  // Records letter k of answer n; numbers below 1 are ignored. Inline for the finder's walks:
+  // only a first entry for an answer or a letter goes through the growing path.
+  void Set(int n, int k, GridPos pos) {
+    if (n >= 1 && k >= 1 && static_cast<std::size_t>(n) <= entries_.size()) {
+      auto& letters = entries_[static_cast<std::size_t>(n) - 1];
+      if (static_cast<std::size_t>(k) <= letters.size()) {
+        letters[static_cast<std::size_t>(k) - 1] = pos;
+        return;
+      }
+    }
+    Grow(n, k, pos);
+  }
   // Unsets every letter of answers 1 to lastAnswer.
   void ClearAnswers(int lastAnswer);
 
  private:
+  void Grow(int n, int k, GridPos pos);
+
   std::vector<std::vector<GridPos>> entries_;  // entries_[n - 1][k - 1]
 };
 

@@ -21,6 +21,13 @@ class WordFinder {
   bool WalkBackward(const std::string& word, int n, int startRow, int startCol, int colStep, int rowStep);
 
  private:
+  // One walk of either kind: letter numbers run from first to last (forward) or last to first.
+  template <bool Forward>
+  bool Walk(const std::string& word, int n, int row, int col, int colStep, int rowStep);
+  // The four walks from one candidate cell, in step order; true at the first that succeeds.
+  template <bool Forward>
+  bool WalksFrom(const std::string& word, int n, int row, int col);
+
   Session& session_;
 };
 

@@ -34,3 +34,40 @@ TEST(LetterGridTest, CountsBelowOneAndOutsidePositions) {
 
 }  // namespace
 }  // namespace glimmerset
+
+namespace glimmerset {
+namespace {
+
+// HoldsLetter must agree with the cell texts through every kind of change.
+TEST(LetterGridTest, HoldsLetterFollowsTextsThroughResizes) {
+  LetterGrid grid(2, 3);
+  grid.SetText(0, 0, "A");
+  grid.SetText(1, 0, "ab");
+  grid.SetText(2, 1, "c");
+  const auto agrees = [&grid] {
+    for (int r = -1; r <= grid.RowCount(); ++r)
+      for (int c = -1; c <= grid.ColCount(); ++c)
+        for (char letter : {'A', 'a', 'c', 'C', 'Z'}) {
+          const bool expected = grid.Text(c, r) == std::string(1, letter);
+          if (grid.HoldsLetter(c, r, letter) != expected) return false;
+        }
+    return true;
+  };
+  EXPECT_TRUE(grid.HoldsLetter(0, 0, 'A'));
+  EXPECT_FALSE(grid.HoldsLetter(1, 0, 'a')) << "a text of two letters is no letter";
+  EXPECT_TRUE(agrees());
+  grid.SetSize(3, 3);
+  grid.SetText(1, 2, "Z");
+  EXPECT_TRUE(agrees());
+  grid.SetSize(3, 2);
+  EXPECT_TRUE(agrees());
+  grid.SetSize(1, 5);
+  EXPECT_TRUE(agrees());
+  EXPECT_FALSE(grid.HoldsLetter(2, 1, 'c'));
+  grid.SetText(0, 0, "");
+  EXPECT_FALSE(grid.HoldsLetter(0, 0, '\0'));
+  EXPECT_TRUE(agrees());
+}
+
+}  // namespace
+}  // namespace glimmerset
