@@ -1,6 +1,7 @@
 // The five demonstration puzzles that come with the program: each loads from the program folder
-// and every one of its answers lies in its grid; together they use all eight directions.
+// and the solver finds every one of its answers; together they use all eight directions.
 #include <QFileInfo>
+#include <cstdlib>
 #include <set>
 
 #include "FileTestSupport.h"
@@ -8,6 +9,8 @@
 #include "files/Demos.h"
 #include "files/GridFile.h"
 #include "files/ProgramFolder.h"
+#include "core/SolveCommands.h"
+#include "files/FileCommands.h"
 
 namespace glimmerset {
 namespace {
@@ -19,22 +22,20 @@ struct Step {
   bool operator<(const Step& o) const { return std::tie(dc, dr) < std::tie(o.dc, o.dr); }
 };
 
-// Every direction in which the word lies in the grid (a plain search, independent of the program's).
-std::vector<Step> Placements(const LetterGrid& grid, const std::string& word) {
-  std::vector<Step> found;
-  for (int dr = -1; dr <= 1; ++dr)
-    for (int dc = -1; dc <= 1; ++dc) {
-      if (!dr && !dc) continue;
-      for (int r = 0; r < grid.RowCount(); ++r)
-        for (int c = 0; c < grid.ColCount(); ++c) {
-          std::size_t k = 0;
-          while (k < word.size() && grid.Text(c + dc * static_cast<int>(k), r + dr * static_cast<int>(k)) ==
-                                        std::string(1, word[k]))
-            ++k;
-          if (k == word.size()) found.push_back({dc, dr});
-        }
-    }
-  return found;
+// The direction of a found answer from the positions the finder recorded, after checking that
+// they lie on one straight line and hold the answer's letters.
+std::optional<Step> RecordedDirection(const PuzzleModel& model, const std::string& word, int n) {
+  const GridPos first = model.Paths.Get(n, 1);
+  const GridPos second = model.Paths.Get(n, 2);
+  const Step step{second.Col - first.Col, second.Row - first.Row};
+  if (std::abs(step.dc) > 1 || std::abs(step.dr) > 1 || (step.dc == 0 && step.dr == 0)) return std::nullopt;
+  for (std::size_t k = 0; k < word.size(); ++k) {
+    const GridPos pos = model.Paths.Get(n, static_cast<int>(k) + 1);
+    const int i = static_cast<int>(k);
+    if (pos.Col != first.Col + step.dc * i || pos.Row != first.Row + step.dr * i) return std::nullopt;
+    if (model.Grid.Text(pos.Col, pos.Row) != std::string(1, word[k])) return std::nullopt;
+  }
+  return step;
 }
 
 class DemoPuzzlesTest : public FileTest {
@@ -65,10 +66,15 @@ TEST_F(DemoPuzzlesTest, EveryDemoIsARealPuzzleWhoseAnswersAllLieInTheGrid) {
       EXPECT_EQ(row.size(), static_cast<std::size_t>(grid.ColCount()));
       EXPECT_EQ(row.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos) << row;
     }
-    for (const auto& answer : session.Model.Answers) {
-      const auto found = Placements(grid, answer.Text);
-      EXPECT_FALSE(found.empty()) << answer.Text;
-      directions.insert(found.begin(), found.end());
+    SolveCommands solver(session);
+    EXPECT_EQ(solver.SolveList(true), session.Model.AnswerCount);
+    for (std::size_t i = 0; i < session.Model.Answers.size(); ++i) {
+      const std::string& word = session.Model.Answers[i].Text;
+      const int n = static_cast<int>(i) + 1;
+      EXPECT_EQ(session.Model.AnswerColours.Get(n), colours::Blue) << word;
+      const auto direction = RecordedDirection(session.Model, word, n);
+      ASSERT_TRUE(direction.has_value()) << word;
+      directions.insert(*direction);
     }
   }
   EXPECT_EQ(directions.size(), 8u);
@@ -83,6 +89,17 @@ TEST_F(DemoPuzzlesTest, TheCitiesReachTheirFilesUnderBothSpellings) {
   EXPECT_TRUE(session.Model.GridPresent);
   EXPECT_GE(session.Model.AnswerCount, 10);
   EXPECT_EQ(settings.AnswerFileName, "mine.ans");
+}
+
+TEST_F(DemoPuzzlesTest, DemoEntrySolvesTheCitiesCompletely) {
+  testing::QueuedChooser chooser;
+  FileCommands commands(session, settings, chooser);
+  SolveCommands solver(session);
+  commands.Demo1Click([&] { solver.Solve(); });
+  EXPECT_GE(session.Model.AnswerCount, 10);
+  EXPECT_EQ(session.Model.Status[MessagePanel], "Found All " + std::to_string(session.Model.AnswerCount) + " words");
+  ASSERT_EQ(port.messages.size(), 2u);
+  EXPECT_EQ(port.messages.back(), "Now you can Clear the answers and try to solve it yourself !");
 }
 
 TEST_F(DemoPuzzlesTest, ChooserTableHasFiveTaggedPairsWithTopics) {

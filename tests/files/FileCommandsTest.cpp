@@ -110,7 +110,7 @@ TEST_F(FileCommandsTest, SaveGridRefusesOneRowAndKeepsTheRememberedName) {
 
 TEST_F(FileCommandsTest, AnswerListCommandsStartInTheDemoFolderAndRememberTheFile) {
   const QString list = WriteBytes("list.txt", "lion tiger\r\n");
-  chooser.answers = {list, std::nullopt};
+  chooser.answers = {list, QString()};
   commands.LoadAnswerListClick();
   commands.LoadAnswerScan();
   ASSERT_EQ(chooser.opened.size(), 2u);

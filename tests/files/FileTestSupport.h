@@ -22,7 +22,7 @@ namespace glimmerset::testing {
 
 class QueuedChooser : public FileChooser {
  public:
-  std::deque<std::optional<QString>> answers;  // empty: cancelled
+  std::deque<QString> answers;  // a null QString, or none left: cancelled
   std::vector<FileDialogRequest> opened;
   std::vector<FileDialogRequest> saved;
 
@@ -38,8 +38,9 @@ class QueuedChooser : public FileChooser {
  private:
   std::optional<QString> Next() {
     if (answers.empty()) return std::nullopt;
-    auto answer = answers.front();
+    const QString answer = answers.front();
     answers.pop_front();
+    if (answer.isNull()) return std::nullopt;
     return answer;
   }
 };
