@@ -1,0 +1,34 @@
+#include "TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "TextLines.h"
+#include "core/CommandError.h"
+
+namespace glimmerset {
+
+std::string DisplayName(const QString& fileName) { return fileName.toStdString(); }
+
+std::string ReadFileBytes(const QString& fileName) {
+  QFile file(fileName);
+  if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
+    throw CommandError("Cannot open file " + DisplayName(fileName));
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) throw CommandError("Cannot open file " + DisplayName(fileName));
+  return bytes.toStdString();
+}
+
+std::vector<std::string> ReadFileLines(const QString& fileName) { return SplitTextLines(ReadFileBytes(fileName)); }
+
+void WriteFileLines(const QString& fileName, const std::vector<std::string>& lines) {
+  const std::string text = JoinTextLines(lines);
+  QSaveFile file(fileName);
+  const bool written = !QFileInfo(fileName).isDir() && file.open(QIODevice::WriteOnly) &&
+                       file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
+                       file.commit();
+  if (!written) throw CommandError("Cannot create file " + DisplayName(fileName));
+}
+
+}  // namespace glimmerset
