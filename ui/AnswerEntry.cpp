@@ -69,9 +69,12 @@ void TAnswersEntry::Refill() {
   Mirror();
 }
 
-void TAnswersEntry::Run() {
+void TAnswersEntry::Run(const std::function<int(QDialog&)>& runModal) {
   Refill();
-  exec();
+  if (runModal)
+    runModal(*this);
+  else
+    exec();
   glimmerset::TakeBackAnswers(session_);
 }
 

@@ -5,6 +5,7 @@
 // it closes.
 
 #include <QDialog>
+#include <functional>
 
 #include "core/AnswerEntry.h"
 
@@ -19,8 +20,9 @@ class TAnswersEntry : public QDialog {
  public:
   explicit TAnswersEntry(glimmerset::Session& session, QWidget* parent = nullptr);
 
-  // The whole Answers command: refill, show modally, take the words back into the main window.
-  void Run();
+  // The whole Answers command: refill, show modally (through the runner when one is given), take
+  // the words back into the main window.
+  void Run(const std::function<int(QDialog&)>& runModal = {});
   // Before showing: the list gets the lines of the main window's answer list, none selected.
   void Refill();
 

@@ -2,10 +2,14 @@
 
 #include "Construct.h"
 
-glimmerset::SizeAnswer RunConstructWizard(int suggested, QWidget* parent) {
+glimmerset::SizeAnswer RunConstructWizard(int suggested, QWidget* parent,
+                                          const std::function<int(QDialog&)>& runModal) {
   glimmerset::WizardMemory& memory = glimmerset::ProgramWizardMemory();
   memory.WizardSize = suggested;
   TConstructWiz wizard(memory, parent);
-  wizard.exec();
+  if (runModal)
+    runModal(wizard);
+  else
+    wizard.exec();
   return wizard.Answer();
 }

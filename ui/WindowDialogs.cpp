@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QLabel>
@@ -97,5 +98,7 @@ std::optional<QColor> QtWindowDialogs::ChooseColour(QWidget* parent, const QColo
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.selectedColor();
 }
+
+int WindowDialogs::RunDialog(QDialog& dialog) { return dialog.exec(); }
 
 }  // namespace glimmerset::ui

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 namespace glimmerset::ui {
@@ -41,6 +42,8 @@ class WindowDialogs {
   virtual std::optional<ChosenFont> ChooseFont(QWidget* parent, const ChosenFont& shown) = 0;
   // The basic colours only; opens showing the given colour.
   virtual std::optional<QColor> ChooseColour(QWidget* parent, const QColor& shown) = 0;
+  // Shows one of the program's own dialogs modally and returns its result.
+  virtual int RunDialog(QDialog& dialog);
 };
 
 class QtWindowDialogs : public WindowDialogs {

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QStatusBar>
 
+#include "AnswerEntry.h"
 #include "AnswerListView.h"
 #include "EventPump.h"
 #include "GridView.h"
@@ -97,6 +98,7 @@ TWordForm::TWordForm(WindowSetup setup, QWidget* parent)
       dialogs_(setup.Dialogs ? setup.Dialogs : std::make_shared<QtWindowDialogs>()),
       core_(std::make_unique<PuzzleCore>(*this)),
       pump_(std::make_unique<EventPump>([this] { FlushPendingViews(); })),
+      enterGrid_(core_->session),
       lastFont_{QStringLiteral("MS Sans Serif"), QColor(Qt::black)} {
   RegisterWindowPictures();
   SoundPlayerFactory players = setup.Players;
@@ -112,6 +114,7 @@ TWordForm::TWordForm(WindowSetup setup, QWidget* parent)
   ProgramLauncher launcher = setup.Launcher;
   if (!launcher) launcher = StartDetached;
   files_ = std::make_unique<FileCommands>(core_->session, settings_, *chooser_, std::move(launcher));
+  answersEntry_ = new TAnswersEntry(core_->session, this);
 
   setObjectName(QStringLiteral("WordForm"));
   setWindowTitle(QStringLiteral("Glimmerset by MARLOCK"));

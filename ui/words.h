@@ -12,6 +12,7 @@
 
 #include "SoundEffects.h"
 #include "WindowDialogs.h"
+#include "core/EnterGrid.h"
 #include "core/PuzzleCore.h"
 #include "core/UiPort.h"
 #include "files/FileCommands.h"
@@ -19,10 +20,12 @@
 
 class QAction;
 class QCheckBox;
+class QDialog;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QSettings;
+class TAnswersEntry;
 class TOvalButton;
 
 namespace glimmerset::ui {
@@ -84,6 +87,8 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   // Runs a user command: refused while a long operation runs when it would change the model;
   // a CommandError ends it and its text is shown in a message box.
   void RunCommand(const std::function<void()>& command, bool changesModel = true);
+  // Shows one of the program's own dialogs modally (through the injectable dialogs).
+  int RunDialog(QDialog& dialog);
 
  public slots:
   // Start-up and close
@@ -116,7 +121,7 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   void Background1Click();
   void RegularClick();
   void LoadLastClick();
-  // Commands whose dialogs are built elsewhere; they are connected there.
+  // The commands that open the program's own dialogs.
   void EnterGridClick();
   void EditGridClick();
   void ManualEntry2Click();
@@ -135,7 +140,7 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   void LoadAnswerScan();
   void Demo1Click();
   void OCRSoftwareClick();
-  // Printing and the about box, built elsewhere.
+  // Printing and the about box: their windows are not part of the program yet.
   void PrintClick();
   void PrintPreview1Click();
   void PrinterSetup1Click();
@@ -177,6 +182,8 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   std::unique_ptr<glimmerset::ui::WindowFileChooser> chooser_;
   std::unique_ptr<glimmerset::FileCommands> files_;
   glimmerset::ui::GridPanel* gridPan_ = nullptr;
+  glimmerset::EnterGrid enterGrid_;
+  TAnswersEntry* answersEntry_ = nullptr;  // one answer entry dialog for the whole run, owned as a child
 
   bool startupDone_ = false;
   bool closeAfterBusy_ = false;

@@ -44,7 +44,7 @@ void TWordForm::PumpEvents() { pump_->Pump(); }
 
 SizeAnswer TWordForm::AskGridSize(int suggestedSize) {
   if (gridSizeWizard_) return gridSizeWizard_(suggestedSize);
-  return RunConstructWizard(suggestedSize, this);
+  return RunConstructWizard(suggestedSize, this, [this](QDialog& wizard) { return dialogs_->RunDialog(wizard); });
 }
 
 void TWordForm::FocusWordBox() { word->setFocus(); }
@@ -254,14 +254,8 @@ void TWordForm::EmailMarlock1Click() { OpenLink(email); }
 
 void TWordForm::VisitourWebsite1Click() { OpenLink(web); }
 
-// ---- commands whose windows are built elsewhere ----
+// ---- printing and the about box: their windows are not part of the program yet ----
 
-void TWordForm::EnterGridClick() {}       // the grid entry dialog's command, connected there
-void TWordForm::EditGridClick() {}        // the grid edit dialog's command, connected there
-void TWordForm::ManualEntry2Click() {}    // the answer entry dialog's command, connected there
-void TWordForm::MakeBtnClick() {}         // the construction wizard's command, connected there
-void TWordForm::DemoBtnClick() {}         // the demo chooser's command, connected there
-void TWordForm::AllowedErrors1Click() {}  // the allowed errors dialog's command, connected there
 void TWordForm::PrintClick() {}           // the printed page's command, connected there
 void TWordForm::PrintPreview1Click() {}   // the printed page's preview, connected there
 void TWordForm::PrinterSetup1Click() {}   // the printer set-up, connected with the printed page

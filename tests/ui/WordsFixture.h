@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +50,19 @@ class ScriptedDialogs : public WindowDialogs {
     shownColours.push_back(shown);
     return Next(colours);
   }
+  // Shows the dialog without blocking and lets the next script drive it; without a script the
+  // dialog is rejected.
+  int RunDialog(QDialog& dialog) override {
+    dialogTitles.push_back(dialog.windowTitle());
+    if (dialogScripts.empty()) return QDialog::Rejected;
+    auto script = std::move(dialogScripts.front());
+    dialogScripts.pop_front();
+    dialog.show();
+    QApplication::processEvents();
+    script(dialog);
+    dialog.hide();
+    return dialog.result();
+  }
 
   template <typename T>
   static std::optional<T> Next(std::deque<std::optional<T>>& answers) {
@@ -66,6 +81,8 @@ class ScriptedDialogs : public WindowDialogs {
   std::deque<std::optional<QString>> files;
   std::deque<std::optional<ChosenFont>> fonts;
   std::deque<std::optional<QColor>> colours;
+  std::deque<std::function<void(QDialog&)>> dialogScripts;
+  QStringList dialogTitles;
 };
 
 // Records every play; a test decides whether the player opens and whether it is still playing.
