@@ -32,6 +32,7 @@ namespace glimmerset::ui {
 class AnswerListView;
 class EventPump;
 class GridPanel;
+class HelpWindow;
 class WindowBackground;
 class WindowFileChooser;
 class WordBox;
@@ -189,6 +190,7 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   bool closeAfterBusy_ = false;
   bool answerListDirty_ = false;
   QString helpFile_;
+  glimmerset::ui::HelpWindow* helpWindow_ = nullptr;
   glimmerset::ui::ChosenFont lastFont_;
   QColor lastColour_{Qt::black};
 

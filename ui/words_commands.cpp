@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -16,10 +17,12 @@
 
 #include "ConstructPort.h"
 #include "EventPump.h"
+#include "HelpWindow.h"
 #include "ColourConvert.h"
 #include "WordBox.h"
 #include "controls/OvalButton.h"
 #include "core/CommandError.h"
+#include "files/ProgramFolder.h"
 #include "files/SettingsStore.h"
 #include "words.h"
 
@@ -81,7 +84,8 @@ void TWordForm::FormCreate() {
 
   setWindowTitle(QApplication::applicationName() + QStringLiteral(" Version ") + QApplication::applicationVersion() +
                  QStringLiteral("  by Marlock"));
-  helpFile_ = programFolder_ + QStringLiteral("/Program Files/Glimmerset.hlp");
+  // The help file is the HTML help beside the sounds.
+  helpFile_ = ResolveFileCase(programFolder_ + QStringLiteral("/Program Files/Glimmerset.html"));
   RunCommand([this] { ApplyLoadedSettings(); }, false);
   for (QWidget* shown : std::array<QWidget*, 7>{ScannerBtn, answerbutton, ShowMenu, ShowStatus, ScanAll, MakeBtn, PrintBtn})
     shown->show();
@@ -131,8 +135,9 @@ void TWordForm::Exit1Click() {
 // ---- window-level commands ----
 
 void TWordForm::HelpClick() {
-  const QFileInfo help(helpFile_);
-  if (help.isFile()) QDesktopServices::openUrl(QUrl::fromLocalFile(help.absoluteFilePath()));
+  if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+  if (!helpWindow_->ShowContents(helpFile_))
+    dialogs_->ShowMessage(this, QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(helpFile_)));
 }
 
 void TWordForm::OptionsBtnClick() {
