@@ -15,6 +15,7 @@ LetterGrid::LetterGrid(int rows, int cols)
       letters_(cells_.size(), kNoLetter) {}
 
 void LetterGrid::RebuildLetters() {
+  ++revision_;
   letters_.resize(cells_.size());
   for (std::size_t i = 0; i < cells_.size(); ++i) letters_[i] = LetterOf(cells_[i].text);
 }
@@ -56,6 +57,7 @@ const std::string& LetterGrid::Text(int col, int row) const {
 
 void LetterGrid::SetText(int col, int row, std::string text) {
   if (Cell* cell = At(col, row)) {
+    ++revision_;
     letters_[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col)] =
         LetterOf(text);
     cell->text = std::move(text);

@@ -3,6 +3,7 @@
 // Cells are addressed (column, row) from 0; resizing keeps every cell that stays inside the grid
 // where it was, drops the cells that fall outside and adds empty cells without a record.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +37,12 @@ class LetterGrid {
   // Writing outside the grid does nothing.
   void SetText(int col, int row, std::string text);
 
+  // The one-letter copy of the cells, row after row: a cell's letter, or '\0' for a cell whose
+  // text is not exactly one character. Valid until the grid's texts or size next change.
+  const char* Letters() const { return letters_.data(); }
+  // Counts every change of a text or of the size, so a long scan can tell the grid changed.
+  std::uint64_t Revision() const { return revision_; }
+
   // The record of a cell, or nullptr when it carries none or lies outside the grid.
   Tspec* Record(int col, int row);
   const Tspec* Record(int col, int row) const;
@@ -62,6 +69,7 @@ class LetterGrid {
   int cols_;
   std::vector<Cell> cells_;   // row after row
   std::vector<char> letters_;  // row after row, kept in step with the cell texts
+  std::uint64_t revision_ = 0;
 };
 
 }  // namespace glimmerset

@@ -13,12 +13,16 @@ GridPos PathTable::Get(int n, int k) const {
   return letters[static_cast<std::size_t>(k) - 1];
 }
 
-void PathTable::Grow(int n, int k, GridPos pos) {
-  if (n < 1 || k < 1) return;
+GridPos* PathTable::Letters(int n, int length) {
   if (static_cast<std::size_t>(n) > entries_.size()) entries_.resize(static_cast<std::size_t>(n));
   auto& letters = entries_[static_cast<std::size_t>(n) - 1];
-  if (static_cast<std::size_t>(k) > letters.size()) letters.resize(static_cast<std::size_t>(k));
-  letters[static_cast<std::size_t>(k) - 1] = pos;
+  if (static_cast<std::size_t>(length) > letters.size()) letters.resize(static_cast<std::size_t>(length));
+  return letters.data();
+}
+
+void PathTable::Grow(int n, int k, GridPos pos) {
+  if (n < 1 || k < 1) return;
+  Letters(n, k)[k - 1] = pos;
 }
 
 void PathTable::ClearAnswers(int lastAnswer) {

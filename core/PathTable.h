@@ -33,6 +33,9 @@ class PathTable {
     }
     Grow(n, k, pos);
   }
+  // The entries of answer n (n from 1), grown to hold at least length letters: entry k - 1 is
+  // letter k. Valid until the table next grows.
+  GridPos* Letters(int n, int length);
   // Unsets every letter of answers 1 to lastAnswer.
   void ClearAnswers(int lastAnswer);
 

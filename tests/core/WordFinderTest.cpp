@@ -138,5 +138,19 @@ TEST_F(WordFinderTest, AnswerOfSixtyLettersIsRecordedWhole) {
   EXPECT_EQ(MarkedCells(), 0);
 }
 
+TEST_F(WordFinderTest, AGridChangedDuringTheSearchEndsItUnfound) {
+  // Commands are refused while a search runs; should the grid change all the same (here, shrunk
+  // to one cell from inside a pump), the search stops instead of reading the old grid.
+  LoadGrid({"XXXX", "XXXX", "XCAT"});
+  int pumps = 0;
+  port.onPump = [&] {
+    if (++pumps == 3) model.Grid.SetSize(1, 1);
+  };
+  WordFinder finder(core.session);
+  EXPECT_FALSE(finder.FindWord("CAT", 2, false));
+  EXPECT_EQ(pumps, 3);
+  EXPECT_FALSE(model.Paths.Get(2, 1).IsSet());
+}
+
 }  // namespace
 }  // namespace glimmerset
