@@ -42,6 +42,16 @@ void Session::SetGridPresent(bool present) {
   port_.Changed(ModelChange::GridLayout);
 }
 
+void Session::PresentNewGrid(bool movePanel) {
+  PlaceGrid(movePanel);
+  Model.ResetHighlights(true);
+  SetGridPresent(true);
+  Model.Commands.WordBoxEnabled = true;
+  CommandsChanged();
+  port_.FocusWordBox();
+  Redraw();
+}
+
 void Session::SetWordBoxWidth(int width) {
   Model.Layout.WordBoxWidth = std::clamp(width, 20, 300);
   port_.Changed(ModelChange::ListLayout);

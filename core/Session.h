@@ -37,6 +37,9 @@ class Session {
   void PlaceGrid(bool movePanel = true);
   // Shows or hides the grid view.
   void SetGridPresent(bool present);
+  // A grid that came in (loaded or imported) is shown: the view sized (and, with movePanel,
+  // centred), fresh records in the default look, the word box enabled and focused, a redraw.
+  void PresentNewGrid(bool movePanel);
   // The word box width, held between 20 and 300 pixels.
   void SetWordBoxWidth(int width);
 

@@ -22,13 +22,7 @@ void ReadGridFile(Session& session, ProgramSettings& settings, const QString& fi
       grid.SetText(c, r, std::move(text.Cells[static_cast<std::size_t>(r) * text.Cols + c]));
   model.Grid = std::move(grid);
   session.SetStatus(SizePanel, GridSizeText(model.Grid.RowCount(), model.Grid.ColCount()));
-  session.PlaceGrid(true);
-  model.ResetHighlights(true);
-  session.SetGridPresent(true);
-  model.Commands.WordBoxEnabled = true;
-  session.CommandsChanged();
-  session.Port().FocusWordBox();
-  session.Redraw();
+  session.PresentNewGrid(true);
 }
 
 void WriteGridFile(const LetterGrid& grid, const QString& fileName) {

@@ -24,13 +24,7 @@ bool ImportScannedGrid(Session& session, const QString& fileName) {
     for (std::size_t k = 0; k < row.size(); ++k) grid.SetText(static_cast<int>(k), r, std::string(1, row[k]));
   }
   model.Grid = std::move(grid);
-  session.PlaceGrid(false);
-  model.ResetHighlights(true);
-  session.SetGridPresent(true);
-  model.Commands.WordBoxEnabled = true;
-  session.CommandsChanged();
-  session.Port().FocusWordBox();
-  session.Redraw();
+  session.PresentNewGrid(false);
   return true;
 }
 

@@ -7,22 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "bench/NoOpPort.h"
 #include "core/PuzzleCore.h"
 
 namespace glimmerset {
 namespace {
 
-// A port that does nothing and always answers the size wizard with Auto.
-class NoOpPort : public UiPort {
- public:
-  void ShowMessage(const std::string&) override {}
-  bool AskOkAbort(const std::string&) override { return true; }
-  void PlaySound(SoundEffect) override {}
-  void PumpEvents() override {}
-  SizeAnswer AskGridSize(int) override { return {WizardChoice::Auto, 0, 0}; }
-  void FocusWordBox() override {}
-  void Changed(ModelChange) override {}
-};
+using bench::NoOpPort;
 
 void LoadAnswers(PuzzleModel& model, const std::vector<std::string>& words) {
   model.Answers.clear();

@@ -7,22 +7,14 @@
 #include <QTemporaryDir>
 #include <random>
 
+#include "bench/NoOpPort.h"
 #include "core/Session.h"
 #include "files/AnswerFile.h"
 
 namespace glimmerset {
 namespace {
 
-class NoOpPort : public UiPort {
- public:
-  void ShowMessage(const std::string&) override {}
-  bool AskOkAbort(const std::string&) override { return true; }
-  void PlaySound(SoundEffect) override {}
-  void PumpEvents() override {}
-  SizeAnswer AskGridSize(int) override { return {}; }
-  void FocusWordBox() override {}
-  void Changed(ModelChange) override {}
-};
+using bench::NoOpPort;
 
 // A word list like /usr/share/dict/words: one word a line, some with capitals or an apostrophe.
 QString WriteWordList(const QTemporaryDir& dir, int lines) {
