@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "Tspec.h"
+#include "CellRecord.h"
 
 namespace glimmerset {
 

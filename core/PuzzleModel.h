@@ -12,7 +12,7 @@
 #include "Colour.h"
 #include "LetterGrid.h"
 #include "PathTable.h"
-#include "Tspec.h"
+#include "CellRecord.h"
 
 namespace glimmerset {
 
