@@ -21,6 +21,7 @@
 #include "ColourConvert.h"
 #include "WordBox.h"
 #include "controls/OvalButton.h"
+#include "core/AppearanceCommands.h"
 #include "core/CommandError.h"
 #include "files/ProgramFolder.h"
 #include "files/SettingsStore.h"
@@ -222,21 +223,15 @@ void TWordForm::GridFontClick() {
     const std::optional<ChosenFont> chosen = dialogs_->ChooseFont(this, lastFont_);
     if (!chosen) return;
     lastFont_ = *chosen;
-    Model().Look.GFont = chosen->Face.toStdString();
-    Model().Look.FCol = fromQColor(chosen->Colour);
-    Model().ResetHighlights(false);
-    session().Redraw();
+    ChooseGridFont(session(), chosen->Face.toStdString(), fromQColor(chosen->Colour));
   });
 }
 
 void TWordForm::Background1Click() {
   RunCommand([this] {
-    if (const std::optional<QColor> chosen = dialogs_->ChooseColour(this, lastColour_)) {
-      lastColour_ = *chosen;
-      Model().Look.BCol = fromQColor(*chosen);
-      Model().ResetHighlights(false);
-    }
-    session().Redraw();
+    const std::optional<QColor> chosen = dialogs_->ChooseColour(this, lastColour_);
+    if (chosen) lastColour_ = *chosen;
+    ChooseBackground(session(), chosen ? std::optional<Colour>(fromQColor(*chosen)) : std::nullopt);
   });
 }
 
@@ -245,9 +240,7 @@ void TWordForm::AnswerFont1Click() {
     const std::optional<ChosenFont> chosen = dialogs_->ChooseFont(this, lastFont_);
     if (!chosen) return;
     lastFont_ = *chosen;
-    Model().Look.AFont = chosen->Face.toStdString();
-    Model().Look.AFCol = fromQColor(chosen->Colour);
-    Model().ResetHighlights(false);
+    ChooseAnswerFont(session(), chosen->Face.toStdString(), fromQColor(chosen->Colour));
   });
 }
 
