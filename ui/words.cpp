@@ -115,6 +115,9 @@ TWordForm::TWordForm(WindowSetup setup, QWidget* parent)
   if (!launcher) launcher = StartDetached;
   files_ = std::make_unique<FileCommands>(core_->session, settings_, *chooser_, std::move(launcher));
   answersEntry_ = new TAnswersEntry(core_->session, this);
+  PrintDialogs printing = std::move(setup.Printing);
+  if (!printing.ShowMessage) printing.ShowMessage = [this](const QString& text) { dialogs_->ShowMessage(this, text); };
+  QRForm = new TQRForm(Model(), this, std::move(printing));
 
   setObjectName(QStringLiteral("WordForm"));
   setWindowTitle(QStringLiteral("Glimmerset by MARLOCK"));

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "PrintOp.h"
 #include "SoundEffects.h"
 #include "WindowDialogs.h"
 #include "core/EnterGrid.h"
@@ -52,6 +53,8 @@ struct WindowSetup {
   std::function<std::unique_ptr<QSettings>()> SettingsStore;
   // Starts the OCR program; empty to hand it to the desktop.
   ProgramLauncher Launcher;
+  // The printer dialogs, the preview and the clock of the printed page; empty for the real ones.
+  PrintDialogs Printing;
 };
 
 }  // namespace glimmerset::ui
@@ -141,10 +144,11 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   void LoadAnswerScan();
   void Demo1Click();
   void OCRSoftwareClick();
-  // Printing and the about box: their windows are not part of the program yet.
+  // Printing, through the printed page.
   void PrintClick();
   void PrintPreview1Click();
   void PrinterSetup1Click();
+  // The about box and the links: their windows are not part of the program yet.
   void About1Click();
   void EmailMarlock1Click();
   void VisitourWebsite1Click();
@@ -196,6 +200,7 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
 
  public:
   // Controls, named as on the form.
+  TQRForm* QRForm = nullptr;  // the printed page, made with the window and kept for the run
   glimmerset::ui::WindowBackground* Image1 = nullptr;
   QLabel* Label1 = nullptr;
   TOvalButton* ExitBtn = nullptr;

@@ -252,9 +252,14 @@ void TWordForm::EmailMarlock1Click() { OpenLink(email); }
 
 void TWordForm::VisitourWebsite1Click() { OpenLink(web); }
 
-// ---- printing and the about box: their windows are not part of the program yet ----
+// ---- printing ----
 
-void TWordForm::PrintClick() {}           // the printed page's command, connected there
-void TWordForm::PrintPreview1Click() {}   // the printed page's preview, connected there
-void TWordForm::PrinterSetup1Click() {}   // the printer set-up, connected with the printed page
-void TWordForm::About1Click() {}          // the about box, connected where it is built
+void TWordForm::PrintClick() { RunCommand([this] { QRForm->PrintClick(); }, false); }
+
+void TWordForm::PrintPreview1Click() { RunCommand([this] { QRForm->PrintPreview1Click(); }, false); }
+
+void TWordForm::PrinterSetup1Click() { RunCommand([this] { QRForm->PrinterSetup1Click(); }, false); }
+
+// ---- the about box: its window is not part of the program yet ----
+
+void TWordForm::About1Click() {}

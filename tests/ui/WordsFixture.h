@@ -150,6 +150,7 @@ class WordsWindowFixture : public ::testing::Test {
     setup.Players = [log] { return std::make_unique<RecordingPlayer>(log); };
     const QString file = settingsFile;
     setup.SettingsStore = [file] { return std::make_unique<QSettings>(file, QSettings::IniFormat); };
+    setup.Printing = printing;
     window = std::make_unique<TWordForm>(setup);
     window->FormCreate();
     return *window;
@@ -207,6 +208,7 @@ class WordsWindowFixture : public ::testing::Test {
   QString settingsFile;
   std::shared_ptr<ScriptedDialogs> dialogs;
   std::shared_ptr<PlayerLog> players;
+  PrintDialogs printing;  // the printed page's dialogs; empty for the real ones
   std::unique_ptr<TWordForm> window;
 };
 
