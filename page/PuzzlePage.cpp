@@ -10,6 +10,9 @@
 #include "PageLayout.h"
 #include "PageTexts.h"
 
+// The title pictures live in this library's resources, which a static library must register.
+static void RegisterPagePictures() { Q_INIT_RESOURCE(page); }
+
 namespace glimmerset::page {
 
 using namespace layout;
@@ -43,6 +46,8 @@ void PaintPicture(QPainter& painter, const QRectF& box, const QString& resource)
 }
 
 void PaintTitleBand(QPainter& painter, const PageFrame& frame) {
+  static const bool registered = (RegisterPagePictures(), true);
+  (void)registered;
   PaintPicture(painter, frame.Box(kLeftPicture.Left, kTitleBandTop + kLeftPicture.Top, kLeftPicture.Width, kLeftPicture.Height),
                QStringLiteral(":/page/title-left.png"));
   PaintPicture(painter,

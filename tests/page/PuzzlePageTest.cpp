@@ -2,6 +2,8 @@
 // page layout puts it, large grids and long lists shrunk to fit and printed whole.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -114,6 +116,37 @@ TEST_F(PuzzlePage, EveryItemStandsWhereTheLayoutPutsIt) {
   EXPECT_NEAR(created.Top, Pt(kMarginTop + kFooterTop + kCreatedTop), 1.5);
   EXPECT_LT(created.Bottom, Pt(kPaperHeight - kMarginBottom));
   EXPECT_NEAR(glimmersets[1].Left, Pt(bodyLeft + kCreatedLeft), 1.0);
+}
+
+TEST_F(PuzzlePage, TitlePicturesTitleAndFrameArePaintedInTheirBoxes) {
+  using namespace layout;
+  constexpr double kPxPerMm = 8;
+  QImage sheet(int(kBandWidth * kPxPerMm), int(kBodyHeight * kPxPerMm), QImage::Format_RGB32);
+  sheet.fill(Qt::white);
+  {
+    QPainter painter(&sheet);
+    PaintPuzzlePage(painter, PageFrame(kPxPerMm, kBandWidth, kBodyHeight), FillPrintPage(GridOf({"CAT", "DOG", "EMU"}), {}),
+                    QStringLiteral("date"));
+  }
+  // How much of a box (in millimetres) is not white, and how much of it is blue title ink.
+  const auto inked = [&](BoxMm box, bool blueOnly) {
+    int count = 0, all = 0;
+    for (int y = int(box.Top * kPxPerMm); y < int((box.Top + box.Height) * kPxPerMm); ++y)
+      for (int x = int(box.Left * kPxPerMm); x < int((box.Left + box.Width) * kPxPerMm); ++x, ++all) {
+        const QColor c = sheet.pixelColor(x, y);
+        count += blueOnly ? (c.blue() > 150 && c.red() < 100 && c.green() < 100) : (c != QColor(Qt::white));
+      }
+    return double(count) / all;
+  };
+  EXPECT_GT(inked(kLeftPicture, false), 0.2);
+  EXPECT_GT(inked(kRightPicture, false), 0.2);
+  EXPECT_GT(inked({40, kTitleTop, 110, kTitleHeight}, true), 0.02);
+  EXPECT_EQ(inked({0, kTitleBandHeight - 2, kBandWidth, 2}, false), 0.0);  // the band's foot is blank
+  // The grid block's frame: about 0.9 mm of black on its left edge.
+  const GridBlockLayout block = LayoutGridBlock(FillPrintPage(GridOf({"CAT", "DOG", "EMU"}), {}).GridLines, sheet);
+  const double frameLeft = block.LeftMm - kGridFrameMm / 2;
+  EXPECT_GT(inked({frameLeft + 0.1, kGridBandTop + kGridTop + 5, kGridFrameMm - 0.2, 10}, false), 0.95);
+  EXPECT_EQ(inked({frameLeft - 1.0, kGridBandTop + kGridTop + 5, 0.8, 10}, false), 0.0);
 }
 
 TEST_F(PuzzlePage, GridThatFitsKeepsItsSizeAndALargeOneShrinksJustEnough) {
