@@ -45,6 +45,16 @@ void PaintPicture(QPainter& painter, const QRectF& box, const QString& resource)
   painter.drawImage(target, picture);
 }
 
+// The title's face at 28 pt. The installed script face runs wider than the one the layout was
+// drawn for; it is narrowed just enough to keep the title between the two pictures.
+QFont TitleLabelFont(const QPaintDevice& device) {
+  QFont font = Sized(TitleFont(), kTitlePoints);
+  const double room = 2 * std::min(kBandWidth / 2 - (kLeftPicture.Left + kLeftPicture.Width), kRightPicture.Left - kBandWidth / 2);
+  const double width = WidestMm({kPageTitle}, font, device);
+  if (width > room) font.setStretch(std::max(50, static_cast<int>(100 * room / width)));
+  return font;
+}
+
 void PaintTitleBand(QPainter& painter, const PageFrame& frame) {
   static const bool registered = (RegisterPagePictures(), true);
   (void)registered;
@@ -53,7 +63,7 @@ void PaintTitleBand(QPainter& painter, const PageFrame& frame) {
   PaintPicture(painter,
                frame.Box(kRightPicture.Left, kTitleBandTop + kRightPicture.Top, kRightPicture.Width, kRightPicture.Height),
                QStringLiteral(":/page/title-right.png"));
-  painter.setFont(frame.Font(TitleFont(), kTitlePoints));
+  painter.setFont(frame.Font(TitleLabelFont(*painter.device()), kTitlePoints));
   painter.setPen(kTitleBlue);
   painter.drawText(frame.Box(0, kTitleBandTop + kTitleTop, kBandWidth, kTitleHeight), Qt::AlignCenter | Qt::TextSingleLine,
                    QString::fromLatin1(kPageTitle));
