@@ -1,6 +1,8 @@
 #include "PrintOp.h"
 
+#include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -66,6 +68,7 @@ void TQRForm::PresetPrinter(QPrinter& printer) const {
     if (!name.isEmpty()) printer.setPrinterName(name);
   }
   printer.setCopyCount(choice_.Copies);
+  if (choice_.ColourMode) printer.setColorMode(*choice_.ColourMode);
   page::SetUpA4Page(printer, choice_.Orientation);
   if (choice_.FirstPage == 0) {
     printer.setPrintRange(QPrinter::AllPages);
@@ -139,6 +142,10 @@ void TQRForm::PrinterSetup1Click() {
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
                     QAbstractPrintDialog::PrintShowPageSize);
   dialog.setMinMax(1, 1);
+  dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+  // The dialog only chooses: its button stores the choice and prints nothing yet.
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
   const int answer = dialogs_.RunSetup ? dialogs_.RunSetup(dialog) : dialog.exec();
   if (answer != QDialog::Accepted) return;
 
@@ -147,6 +154,7 @@ void TQRForm::PrinterSetup1Click() {
   choice_.PrinterName = toFile ? QString() : printer.printerName();
   choice_.Copies = printer.copyCount();
   choice_.Orientation = printer.pageLayout().orientation();
+  choice_.ColourMode = printer.colorMode();
   if (printer.printRange() == QPrinter::PageRange) {
     choice_.FirstPage = printer.fromPage();
     choice_.LastPage = printer.toPage();

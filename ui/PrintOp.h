@@ -7,21 +7,23 @@
 #include <QObject>
 #include <QPageLayout>
 #include <QString>
+#include <QPrinter>
 #include <functional>
+#include <optional>
 
 #include "core/PuzzleModel.h"
 #include "page/PrintPageText.h"
 
 class QPrintDialog;
 class QPrintPreviewDialog;
-class QPrinter;
 class QWidget;
 
 namespace glimmerset::ui {
 
 // The printer settings kept with the page. An empty printer name is the system's default
 // printer; an output file prints into that PDF file instead of on a printer. A first and last
-// page of 0 mean all pages.
+// page of 0 mean all pages. The colour mode chosen in Printer Setup is kept too, so a choice of
+// colour made there is not lost; until then the printer's own default applies.
 struct PrinterChoice {
   QString PrinterName;
   QString OutputFile;
@@ -29,6 +31,7 @@ struct PrinterChoice {
   QPageLayout::Orientation Orientation = QPageLayout::Portrait;
   int FirstPage = 1;
   int LastPage = 1;
+  std::optional<QPrinter::ColorMode> ColourMode;
 };
 
 // What the page's commands show the user; tests hand in their own.

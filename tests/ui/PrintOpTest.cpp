@@ -114,10 +114,12 @@ TEST_F(PrintCommands, PrinterSetupChoosesTheQueueCopiesAndRangeForPrint) {
     dialog.printer()->setCopyCount(2);
     dialog.printer()->setPageOrientation(QPageLayout::Landscape);
     dialog.printer()->setPrintRange(QPrinter::AllPages);
+    dialog.printer()->setColorMode(QPrinter::Color);
     return int(QDialog::Accepted);
   };
   Form().PrinterSetup1Click();
   EXPECT_EQ(Form().Choice().PrinterName, QString::fromLatin1(PrivateCups::kQueue));
+  EXPECT_EQ(Form().Choice().ColourMode, QPrinter::Color);
   EXPECT_EQ(Form().Choice().Copies, 2);
   EXPECT_EQ(Form().Choice().Orientation, QPageLayout::Landscape);
   EXPECT_EQ(Form().Choice().FirstPage, 0);
@@ -129,6 +131,8 @@ TEST_F(PrintCommands, PrinterSetupChoosesTheQueueCopiesAndRangeForPrint) {
   const QSizeF size = PdfPageSize(jobs[0]);
   EXPECT_NEAR(size.width(), 842, 1);  // the page turned as chosen
   EXPECT_NEAR(size.height(), 595, 1);
+  // In colour as chosen, though the queue's own default is monochrome: the pictures keep their colours.
+  EXPECT_TRUE(RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), jobs[0]}).contains(QStringLiteral(" rgb ")));
 }
 
 TEST_F(PrintCommands, PrinterSetupToAPdfFileThenPrintWritesThePage) {
