@@ -4,9 +4,11 @@
 // grid too large for the page shrinks to fit it.
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "PageBands.h"
 #include "PageFrame.h"
 #include "PrintPageText.h"
 
@@ -29,19 +31,18 @@ struct GridBlockLayout {
 };
 GridBlockLayout LayoutGridBlock(const std::vector<std::string>& lines, const QPaintDevice& device);
 
-// The answer columns' letter size and line height: 10 pt with eleven lines in the column height;
-// smaller where a long list needs more lines than that.
-struct AnswerColumnsLayout {
-  double Points = 0;
-  double LineHeightMm = 0;
-};
-AnswerColumnsLayout LayoutAnswerColumns(const std::array<std::vector<std::string>, 4>& columns);
+// The grid block's frame, 2 design units wide.
+void PaintGridFrame(QPainter& painter, const PageFrame& frame, const GridBlockLayout& block);
 
 // Paints one page with the painter, which is open on a device set up by SetUpA4Page.
 void PaintPuzzlePage(QPainter& painter, const PageFrame& frame, const PrintPageText& text, const QString& dateText);
 
-// Paints the pages in order on the device, one page each; false when the device cannot be
-// painted on or fails to take the pages.
+// Paints pages in order on the device, each with its own painting; false when the device cannot
+// be painted on or fails to take the pages.
+using PagePainting = std::function<void(QPainter&, const PageFrame&)>;
+bool PaintPages(QPagedPaintDevice& device, const std::vector<PagePainting>& pages);
+
+// The puzzle pages of the texts, one page each.
 bool PaintPuzzlePages(QPagedPaintDevice& device, const std::vector<PrintPageText>& pages, const QString& dateText);
 
 }  // namespace glimmerset::page
