@@ -115,6 +115,7 @@ TWordForm::TWordForm(WindowSetup setup, QWidget* parent)
   if (!launcher) launcher = StartDetached;
   files_ = std::make_unique<FileCommands>(core_->session, settings_, *chooser_, std::move(launcher));
   answersEntry_ = new TAnswersEntry(core_->session, this);
+  startupGrid_ = setup.StartupGrid;
 
   setObjectName(QStringLiteral("WordForm"));
   setWindowTitle(QStringLiteral("Glimmerset by MARLOCK"));
