@@ -12,6 +12,7 @@ add_custom_command(OUTPUT ${GLIMMERSET_CHANGELOG}
   COMMENT "Compressing the change log")
 add_custom_target(glimmerset_changelog ALL DEPENDS ${GLIMMERSET_CHANGELOG})
 install(FILES debian/copyright ${GLIMMERSET_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/glimmerset)
+install(FILES debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME glimmerset)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME glimmerset)

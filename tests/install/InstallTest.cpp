@@ -121,7 +121,8 @@ TEST_F(InstallTest, NothingIsInstalledOutsideTheUsualPlacesAndEveryModeIsPlain) 
   const QStringList places = {QStringLiteral("bin/"),          QStringLiteral("share/glimmerset/"),
                               QStringLiteral("share/applications/"), QStringLiteral("share/metainfo/"),
                               QStringLiteral("share/mime/packages/"), QStringLiteral("share/icons/hicolor/"),
-                              QStringLiteral("share/man/"),    QStringLiteral("share/doc/glimmerset/")};
+                              QStringLiteral("share/man/"),    QStringLiteral("share/doc/glimmerset/"),
+                              QStringLiteral("share/lintian/overrides/")};
   QDirIterator it(installed.Stage(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
   int seen = 0;
   while (it.hasNext()) {
