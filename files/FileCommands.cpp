@@ -156,4 +156,17 @@ void FileCommands::CaptureClick() {
   if (launcher_) launcher_(settings_.OcrProgram, QString(), ProgramFileFolder() + "/", 5);
 }
 
+void FileCommands::LoadGivenPuzzle(const QString& gridFile) {
+  // The answer file is optional: a grid may come without a list, so its absence is no fault.
+  const QString answers = ResolveFileCase(WithExtension(gridFile, ".ans"));
+  if (IsFile(answers)) ReadAnswerFile(session_, settings_, answers);
+  const QString grid = ResolveFileCase(gridFile);
+  if (IsFile(grid)) {
+    ReadGridFile(session_, settings_, grid);
+    EnableGridCommands(false);
+  } else {
+    session_.Message("Unable to load Glimmerset " + gridFile.toStdString());
+  }
+}
+
 }  // namespace glimmerset

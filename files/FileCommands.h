@@ -49,6 +49,10 @@ class FileCommands {
   void OCRSoftwareClick();
   // File > Capture and its twins: starts the OCR program without waiting for it.
   void CaptureClick();
+  // The grid file named when the program was started, loaded after the start-up in place of the
+  // last puzzle: the answer file of the same name beside it first, when there is one, then the
+  // grid, with Load Glimmerset's message when the grid is missing.
+  void LoadGivenPuzzle(const QString& gridFile);
 
   // The scanned-grid dialog's starting folder: empty at start, then the folder of the last import.
   const QString& ScanFolder() const { return scanFolder_; }

@@ -118,6 +118,7 @@ TWordForm::TWordForm(WindowSetup setup, QWidget* parent)
   PrintDialogs printing = std::move(setup.Printing);
   if (!printing.ShowMessage) printing.ShowMessage = [this](const QString& text) { dialogs_->ShowMessage(this, text); };
   QRForm = new TQRForm(Model(), this, std::move(printing));
+  startupGrid_ = setup.StartupGrid;
 
   setObjectName(QStringLiteral("WordForm"));
   setWindowTitle(QStringLiteral("Glimmerset by MARLOCK"));

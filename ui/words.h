@@ -55,6 +55,9 @@ struct WindowSetup {
   ProgramLauncher Launcher;
   // The printer dialogs, the preview and the clock of the printed page; empty for the real ones.
   PrintDialogs Printing;
+  // A grid file named on the command line: loaded at the end of the start-up, in place of the
+  // last puzzle; empty for none.
+  QString StartupGrid;
 };
 
 }  // namespace glimmerset::ui
@@ -75,6 +78,8 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   glimmerset::ProgramSettings& Settings() { return settings_; }
   glimmerset::FileCommands& Files() { return *files_; }
   bool StartupDone() const { return startupDone_; }
+  // The one-time start-up has run to its end (StartupDone is set as it begins).
+  bool StartupFinished() const { return startupFinished_; }
 
   // Stands in for the construction wizard (tests); without one the real wizard opens.
   void SetGridSizeWizard(std::function<glimmerset::SizeAnswer(int)> wizard) { gridSizeWizard_ = std::move(wizard); }
@@ -169,6 +174,7 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   void OpenLink(const QLabel* link);
   void ApplyLoadedSettings();
   void CollectSettings();
+  void LoadStartupGrid();
 
   void RefreshStatus();
   void RefreshCommands();
@@ -191,6 +197,8 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   TAnswersEntry* answersEntry_ = nullptr;  // one answer entry dialog for the whole run, owned as a child
 
   bool startupDone_ = false;
+  bool startupFinished_ = false;
+  QString startupGrid_;
   bool closeAfterBusy_ = false;
   bool answerListDirty_ = false;
   QString helpFile_;

@@ -103,7 +103,11 @@ void TWordForm::FormCreate() {
     Model().CurrentAnswer = 1;
     Model().CellsReady = false;
   }, false);
-  if (LoadLast->isChecked()) LoadGlimmersetClick();
+  if (!startupGrid_.isEmpty())
+    LoadStartupGrid();
+  else if (LoadLast->isChecked())
+    LoadGlimmersetClick();
+  startupFinished_ = true;
 }
 
 void TWordForm::FormClose() {

@@ -34,6 +34,7 @@ void TWordForm::CollectSettings() {
 void TWordForm::LoadGridClk() { RunCommand([this] { files_->LoadGridClk(); }); }
 void TWordForm::LoadAnswerListClick() { RunCommand([this] { files_->LoadAnswerListClick(); }); }
 void TWordForm::LoadGlimmersetClick() { RunCommand([this] { files_->LoadGlimmersetClick(); }); }
+void TWordForm::LoadStartupGrid() { RunCommand([this] { files_->LoadGivenPuzzle(startupGrid_); }); }
 void TWordForm::SaveGridClick() { RunCommand([this] { files_->SaveGridClick(); }, false); }
 void TWordForm::SaveAnswersClick() { RunCommand([this] { files_->SaveAnswersClick(); }, false); }
 void TWordForm::SaveGlimmersetClick() { RunCommand([this] { files_->SaveGlimmersetClick(); }, false); }

@@ -200,6 +200,58 @@ TEST_F(FileCommandsTest, LoadGlimmersetWithBothFilesMissingSaysSoAndChangesNothi
   EXPECT_EQ(settings.AnswerFileName, Path("gone.ans"));
 }
 
+TEST_F(FileCommandsTest, GivenPuzzleLoadsTheGridAndTheAnswersBesideIt) {
+  const QString grid = WriteBytes("zoo.glm", GridText2x2());
+  const QString answers = WriteBytes("zoo.ans", "AB\r\nCD\r\n");
+  settings.AnswerFileName = Path("last.ans");
+  settings.GridFileName = Path("last.glm");
+  commands.LoadGivenPuzzle(grid);
+  EXPECT_TRUE(port.messages.empty());
+  EXPECT_EQ(GridRows(), (Rows{"AB", "CD"}));
+  EXPECT_EQ(session.Model.AnswersList, (Rows{"AB", "CD"}));
+  EXPECT_TRUE(session.Model.Commands.PlayEnabled);
+  EXPECT_TRUE(session.Model.Commands.SolveEnabled);
+  EXPECT_TRUE(session.Model.Commands.EditGridEnabled);
+  // The given pair becomes the remembered one, so Load Last reopens it next time.
+  EXPECT_EQ(settings.GridFileName, grid);
+  EXPECT_EQ(settings.AnswerFileName, answers);
+}
+
+TEST_F(FileCommandsTest, GivenPuzzleFindsAnAnswerFileWrittenInOtherCapitals) {
+  const QString grid = WriteBytes("Zoo.glm", GridText2x2());
+  const QString answers = WriteBytes("ZOO.ANS", "CD\r\n");
+  commands.LoadGivenPuzzle(grid);
+  EXPECT_TRUE(port.messages.empty());
+  EXPECT_EQ(session.Model.AnswersList, (Rows{"CD"}));
+  EXPECT_EQ(settings.AnswerFileName, answers);
+}
+
+TEST_F(FileCommandsTest, GivenPuzzleWithoutAnswersLoadsTheGridAloneAndKeepsTheRememberedList) {
+  const QString grid = WriteBytes("lone.glm", GridText2x2());
+  settings.AnswerFileName = Path("last.ans");
+  commands.LoadGivenPuzzle(grid);
+  EXPECT_TRUE(port.messages.empty());
+  EXPECT_EQ(GridRows(), (Rows{"AB", "CD"}));
+  EXPECT_TRUE(session.Model.AnswersList.empty());
+  EXPECT_EQ(settings.AnswerFileName, Path("last.ans"));
+  EXPECT_EQ(settings.GridFileName, grid);
+}
+
+TEST_F(FileCommandsTest, GivenPuzzleThatIsMissingSaysSoAndChangesNothing) {
+  SetGrid({"AB", "CD"});
+  settings.GridFileName = Path("last.glm");
+  WriteBytes("gone.ans", "XY\r\n");  // answers of a grid that is not there are read all the same
+  commands.LoadGivenPuzzle(Path("gone.glm"));
+  EXPECT_EQ(port.messages, (Rows{"Unable to load Glimmerset " + Path("gone.glm").toStdString()}));
+  EXPECT_EQ(GridRows(), (Rows{"AB", "CD"}));
+  EXPECT_EQ(settings.GridFileName, Path("last.glm"));
+}
+
+TEST_F(FileCommandsTest, GivenPuzzleThatIsFaultyEndsWithTheReadersError) {
+  const QString grid = WriteBytes("bad.glm", "x\r\n2\r\n");
+  EXPECT_EQ(ErrorOf([&] { commands.LoadGivenPuzzle(grid); }), "'x' is not a valid integer value");
+}
+
 TEST_F(FileCommandsTest, LoadLastOnlyToggles) {
   settings.LoadLast = true;
   commands.LoadLastClick();

@@ -77,6 +77,38 @@ TEST_F(WordsFilesTest, LoadLastBringsBackTheRememberedPuzzleAtStartUp) {
   EXPECT_TRUE(Panel(0).startsWith(QLatin1String("Found All "))) << Panel(0).toStdString();
 }
 
+TEST_F(WordsFilesTest, AGridNamedAtStartLoadsInPlaceOfTheLastPuzzle) {
+  Store(QStringLiteral("Load Last"), QStringLiteral("1"));
+  Store(QStringLiteral("answerfile"), QDir(folder.path()).filePath(QStringLiteral("last.ans")));
+  Store(QStringLiteral("gridfile"), QDir(folder.path()).filePath(QStringLiteral("last.glm")));
+  // The remembered pair is missing: loading it would say so twice; the named grid comes instead.
+  const QString grid = QDir(folder.path()).filePath(QStringLiteral("cities.glm"));
+  const QString answers = QDir(folder.path()).filePath(QStringLiteral("cities.ans"));
+  ASSERT_TRUE(QFile::copy(DemoPath("Citys.glm"), grid));
+  ASSERT_TRUE(QFile::copy(DemoPath("CityAns.ans"), answers));
+  TWordForm& form = Open(grid);
+  EXPECT_TRUE(form.StartupFinished());
+  form.show();
+  QApplication::processEvents();
+  EXPECT_TRUE(dialogs->messages.isEmpty()) << dialogs->messages.join('|').toStdString();
+  EXPECT_TRUE(form.Model().GridPresent);
+  EXPECT_EQ(form.Model().Grid.RowCount(), 16);
+  EXPECT_TRUE(form.GameBtn->isEnabled());
+  EXPECT_TRUE(form.EditGrid->isEnabled());
+  ASSERT_GT(form.AList->count(), 2);
+  EXPECT_EQ(form.AList->item(0)->text(), QStringLiteral("PARIS"));
+  form.Exit1Click();
+  EXPECT_EQ(Stored(QStringLiteral("gridfile")), grid);
+  EXPECT_EQ(Stored(QStringLiteral("answerfile")), answers);
+}
+
+TEST_F(WordsFilesTest, AMissingGridNamedAtStartSaysSoEvenWithLoadLastOff) {
+  const QString missing = QDir(folder.path()).filePath(QStringLiteral("nowhere.glm"));
+  TWordForm& form = Open(missing);  // the fixture's settings have Load Last off
+  EXPECT_EQ(dialogs->messages, QStringList{QStringLiteral("Unable to load Glimmerset ") + missing});
+  EXPECT_FALSE(form.Model().GridPresent);
+}
+
 TEST_F(WordsFilesTest, TheDemoEntryLoadsTheCapitalCitiesAndSolvesThem) {
   TWordForm& form = Open();
   form.show();

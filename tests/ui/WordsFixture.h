@@ -141,9 +141,11 @@ class WordsWindowFixture : public ::testing::Test {
     file.write("RIFF");
   }
 
-  // Makes the window and runs its one-time start-up, as its first activation does.
-  TWordForm& Open() {
+  // Makes the window and runs its one-time start-up, as its first activation does; startupGrid is
+  // the grid file named on the command line.
+  TWordForm& Open(const QString& startupGrid = QString()) {
     WindowSetup setup;
+    setup.StartupGrid = startupGrid;
     setup.ProgramFolder = folder.path();
     setup.Dialogs = dialogs;
     auto log = players;

@@ -1,0 +1,10 @@
+// Test program entry: a QCoreApplication for the tests of this layer, then every GoogleTest test.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
