@@ -110,7 +110,8 @@ bool Construction::RunPasses() {
 
 bool Construction::PlaceAnswer(const std::string& word, int startCol, int startRow, int n) {
   LetterGrid& grid = session_.Model.Grid;
-  const Direction direction = Directions[static_cast<std::size_t>(Random(static_cast<int>(Directions.size())))];
+  const int chosen = directions_[static_cast<std::size_t>(Random(static_cast<int>(directions_.size())))];
+  const Direction direction = Directions[static_cast<std::size_t>(chosen)];
   const int length = static_cast<int>(word.size());
   if (length == 0) return true;
 
@@ -144,6 +145,11 @@ bool Construction::PlaceAnswer(const std::string& word, int startCol, int startR
     grid.Record(col, row)->AnswerNo = n;
   }
   return true;
+}
+
+void Construction::SetDirections(std::vector<int> allowed) {
+  std::erase_if(allowed, [](int d) { return d < 0 || d >= static_cast<int>(Directions.size()); });
+  directions_ = allowed.empty() ? std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7} : std::move(allowed);
 }
 
 int Construction::Random(int n) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "Session.h"
 
@@ -41,6 +42,9 @@ class Construction {
 
   // Tests fix the seed; otherwise every construction seeds from milliseconds since midnight.
   void SetSeed(std::optional<std::uint32_t> seed) { fixedSeed_ = seed; }
+  // Limits the directions answers are placed in to these indexes of Directions (all eight at
+  // first); an empty list keeps all eight.
+  void SetDirections(std::vector<int> allowed);
   // Whether the last construction placed every answer.
   bool Completed() const { return completed_; }
 
@@ -52,6 +56,7 @@ class Construction {
   Session& session_;
   std::mt19937 random_;
   std::optional<std::uint32_t> fixedSeed_;
+  std::vector<int> directions_ = {0, 1, 2, 3, 4, 5, 6, 7};
   bool completed_ = false;
 };
 

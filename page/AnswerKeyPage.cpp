@@ -139,7 +139,9 @@ void PaintAnswerKeyPage(QPainter& painter, const PageFrame& frame, const AnswerK
     if (index >= key.Answers.size() || !key.Answers[index].Present) return;
     const double side = frame.Length(look.LineHeightMm * 0.6);
     const QRectF swatch(text.left() - side * 1.4, text.center().y() - side / 2, side, side);
-    painter.setPen(Qt::NoPen);
+    QPen edge(QColor(120, 120, 120));  // keeps the palest colours visible on white paper
+    edge.setWidthF(side * 0.08);
+    painter.setPen(edge);
     painter.setBrush(RingColour(static_cast<int>(index) + 1));
     painter.drawRoundedRect(swatch, side / 4, side / 4);
   });

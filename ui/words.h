@@ -153,6 +153,8 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   void PrintClick();
   void PrintPreview1Click();
   void PrinterSetup1Click();
+  // Writes the puzzle page and its answer key into a PDF file the user names.
+  void ExportPdfClick();
   // The about box and the links: their windows are not part of the program yet.
   void About1Click();
   void EmailMarlock1Click();
@@ -253,6 +255,7 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   QAction* PrintAction = nullptr;
   QAction* PrintPreviewAction = nullptr;
   QAction* PrinterSetupAction = nullptr;
+  QAction* ExportPdfAction = nullptr;
   QAction* ExitAction = nullptr;
   QAction* ManualEntryAction = nullptr;
   QAction* EditMenuItem = nullptr;

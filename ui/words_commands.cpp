@@ -256,14 +256,6 @@ void TWordForm::EmailMarlock1Click() { OpenLink(email); }
 
 void TWordForm::VisitourWebsite1Click() { OpenLink(web); }
 
-// ---- printing ----
-
-void TWordForm::PrintClick() { RunCommand([this] { QRForm->PrintClick(); }, false); }
-
-void TWordForm::PrintPreview1Click() { RunCommand([this] { QRForm->PrintPreview1Click(); }, false); }
-
-void TWordForm::PrinterSetup1Click() { RunCommand([this] { QRForm->PrinterSetup1Click(); }, false); }
-
 // ---- the about box: its window is not part of the program yet ----
 
 void TWordForm::About1Click() {}

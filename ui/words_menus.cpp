@@ -51,6 +51,7 @@ void TWordForm::BuildMenus() {
   PrintAction = AddEntry(file, "&Print", "Print");
   PrintPreviewAction = AddEntry(file, "Print Pre&view", "PrintPreview");
   PrinterSetupAction = AddEntry(file, "Printer &Setup", "PrinterSetup");
+  ExportPdfAction = AddEntry(file, "Export P&DF…", "ExportPdf");
   file->addSeparator();
   ExitAction = AddEntry(file, "&Exit", "Exit1");
 
@@ -139,6 +140,7 @@ void TWordForm::ConnectCommands() {
   onChoose(PrintAction, &TWordForm::PrintClick);
   onChoose(PrintPreviewAction, &TWordForm::PrintPreview1Click);
   onChoose(PrinterSetupAction, &TWordForm::PrinterSetup1Click);
+  onChoose(ExportPdfAction, &TWordForm::ExportPdfClick);
   onChoose(ExitAction, &TWordForm::Exit1Click);
   onChoose(ManualEntryAction, &TWordForm::EnterGridClick);
   onChoose(EditMenuItem, &TWordForm::EditGridClick);

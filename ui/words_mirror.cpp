@@ -82,7 +82,7 @@ void TWordForm::RefreshCommands() {
   for (QAction* action : {LoadGridAction, LoadAnswerListAction, LoadGlimmersetAction, CaptureAction, LoadGridScanAction,
                           LoadAnswerScanAction, ManualEntryAction, ScanGridAction, DemoAction, AnswerFontAction, GridFontAction,
                           BackgroundAction, LocateFilesAction, AllowedErrorsAction, AnswersManualEntryAction, ScanAnswersAction,
-                          PrintAction, PrintPreviewAction})
+                          PrintAction, PrintPreviewAction, ExportPdfAction})
     action->setEnabled(idle);
 }
 

@@ -41,6 +41,12 @@ inline QString PdfText(const QString& path) {
   return RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
 }
 
+// The text of one page (from 1).
+inline QString PdfPageText(const QString& path, int page) {
+  return RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                                QString::number(page), path, QStringLiteral("-")});
+}
+
 inline std::vector<PdfWord> PdfWords(const QString& path) {
   const QString html = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
   std::vector<PdfWord> words;

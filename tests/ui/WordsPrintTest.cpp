@@ -14,6 +14,7 @@ namespace glimmerset::ui::testing {
 namespace {
 
 using glimmerset::testing::PdfPageCount;
+using glimmerset::testing::PdfPageText;
 using glimmerset::testing::PdfText;
 
 class WordsPrintTest : public WordsWindowFixture {
@@ -71,6 +72,48 @@ TEST_F(WordsPrintTest, WithoutAPrinterTheWindowSaysSo) {
   Click(form.PrintBtn);
   ASSERT_EQ(dialogs->messages.size(), 1);
   EXPECT_TRUE(dialogs->messages[0].startsWith(QStringLiteral("No printer is set up")));
+}
+
+// The page text without the footer's line, whose time of printing differs from run to run.
+QString WithoutFooter(const QString& text) {
+  QStringList lines = text.split(QLatin1Char('\n'));
+  lines.removeIf([](const QString& line) { return line.contains(QStringLiteral("Glimmerset Created")); });
+  return lines.join(QLatin1Char('\n'));
+}
+
+TEST_F(WordsPrintTest, ExportPdfWritesThePageAsPrintMakesItAndThenItsKey) {
+  TWordForm& form = Open();
+  LoadPuzzle(CapitalsPuzzle());
+  form.PrinterSetupAction->trigger();
+  Click(form.PrintBtn);  // the page as Print makes it, for comparison
+  ASSERT_EQ(PdfPageCount(pdf), 1);
+
+  const QString exported = QDir(folder.path()).filePath(QStringLiteral("export.pdf"));
+  dialogs->files.push_back(exported);
+  form.ExportPdfAction->trigger();
+  ASSERT_EQ(PdfPageCount(exported), 2);
+  EXPECT_EQ(WithoutFooter(PdfPageText(exported, 1)), WithoutFooter(PdfPageText(pdf, 1)));
+  const QString key = PdfPageText(exported, 2);
+  EXPECT_TRUE(key.contains(QStringLiteral("Answer Key")));
+  EXPECT_TRUE(key.contains(QStringLiteral("BERN (missing)")));  // not in the grid
+  EXPECT_TRUE(key.contains(QStringLiteral("PARIS")));
+  ASSERT_FALSE(dialogs->requests.empty());
+  EXPECT_EQ(dialogs->requests.back().DefaultSuffix, QStringLiteral("pdf"));
+  EXPECT_TRUE(dialogs->requests.back().Filter.contains(QStringLiteral("*.pdf")));
+  EXPECT_TRUE(dialogs->messages.isEmpty()) << dialogs->messages.join(QStringLiteral(" | ")).toStdString();
+
+  // Cancelled: nothing written, nothing said.
+  ASSERT_TRUE(QFile::remove(exported));
+  dialogs->files.push_back(std::nullopt);
+  form.ExportPdfAction->trigger();
+  EXPECT_FALSE(QFile::exists(exported));
+  EXPECT_TRUE(dialogs->messages.isEmpty());
+
+  // A file that cannot be made: the message of the puzzle files.
+  dialogs->files.push_back(folder.path());
+  form.ExportPdfAction->trigger();
+  ASSERT_EQ(dialogs->messages.size(), 1);
+  EXPECT_EQ(dialogs->messages[0], QStringLiteral("Cannot create file ") + folder.path());
 }
 
 }  // namespace

@@ -128,7 +128,7 @@ TEST_F(WordsWindowTest, MenusHoldEveryEntryInOrder) {
   EXPECT_EQ(EntryTexts(form.Menus[0]),
             QStringList({"&Load Glimmerset Grid ", "L&oad Answer List", "Load Gli&mmerset", "-", "&Save Word Grid",
                          "Save &Answer List", "Save &Glimmerset", "-", "&Capture", "Load &Grid Scan", "Load Answer &Scan", "-",
-                         "&Print", "Print Pre&view", "Printer &Setup", "-", "&Exit"}));
+                         "&Print", "Print Pre&view", "Printer &Setup", "Export P&DF…", "-", "&Exit"}));
   EXPECT_EQ(EntryTexts(form.Menus[1]), QStringList({"Manual Entry", "Edit", "Scan Grid"}));
   EXPECT_EQ(EntryTexts(form.Menus[2]),
             QStringList({"Demo", "Answer Font", "Grid Font", "Sound", "Regular", "OCR Software", "Locate Files",
