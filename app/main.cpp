@@ -23,7 +23,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Glimmerset"));
   QApplication::setOrganizationName(QStringLiteral("Marlock"));
-  QApplication::setApplicationVersion(QStringLiteral(GLIMMERSET_VERSION));
   InstallFontSubstitutes();
 
   TWordForm window;
