@@ -70,7 +70,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Glimmerset"));
   QApplication::setOrganizationName(QStringLiteral("Marlock"));
-  QApplication::setApplicationVersion(QStringLiteral(GLIMMERSET_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral(GLIMMERSET_APP_ID));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(GLIMMERSET_APP_ID)));
   const CommandLine line = glimmerset::app::ParseCommandLine(ArgumentsAfterName(QApplication::arguments()), QDir::currentPath());

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -18,6 +17,9 @@
 #include "WindowBackground.h"
 #include "WindowFileChooser.h"
 #include "WordBox.h"
+#include "controls/FmxUtils.h"
+#include "controls/KURL2.h"
+#include "controls/MarlockAboutBox.h"
 #include "controls/OvalButton.h"
 #include "files/ProgramFolder.h"
 #include "files/SettingsStore.h"
@@ -84,9 +86,9 @@ static QString UseProgramFolder(const QString& given) {
   return ProgramFolderPath();
 }
 
-// Starts a program without waiting for it, in its working folder.
-static void StartDetached(const QString& file, const QString& parameters, const QString& folder, int) {
-  QProcess::startDetached(file, QProcess::splitCommand(parameters), folder);
+// Starts a program through the launcher; its result is not needed.
+static void StartProgram(const QString& file, const QString& parameters, const QString& folder, int showMode) {
+  LaunchFile(file, parameters, folder, showMode);
 }
 
 // The window's pictures live in a resource of this static library; it must be registered.
@@ -112,7 +114,7 @@ TWordForm::TWordForm(WindowSetup setup, QWidget* parent)
   sounds_->SetSoundFolder(settings_.SoundFolder);
   chooser_ = std::make_unique<WindowFileChooser>(this, dialogs_);
   ProgramLauncher launcher = setup.Launcher;
-  if (!launcher) launcher = StartDetached;
+  if (!launcher) launcher = StartProgram;
   files_ = std::make_unique<FileCommands>(core_->session, settings_, *chooser_, std::move(launcher));
   answersEntry_ = new TAnswersEntry(core_->session, this);
   PrintDialogs printing = std::move(setup.Printing);
@@ -132,6 +134,7 @@ TWordForm::TWordForm(WindowSetup setup, QWidget* parent)
   BuildControls();
   BuildOptionPanel();
   BuildLinkPanel();
+  BuildAboutBox();
   BuildStatusBar();
   BuildMenus();
   ConnectCommands();
@@ -251,16 +254,29 @@ void TWordForm::BuildLinkPanel() {
   Panel1 = new QWidget(Image1);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->hide();
-  web = new QLabel(Panel1);
+  web = new TKURL2(Panel1);
   web->setObjectName(QStringLiteral("web"));
   web->setToolTip(QStringLiteral("Browse our website"));
-  web->setProperty("target", QStringLiteral("https://glimmerset.example.org/"));
-  email = new QLabel(Panel1);
+  web->setURLorEMAIL(QStringLiteral("https://glimmerset.example.org/"));
+  email = new TKURL2(Panel1);
   email->setObjectName(QStringLiteral("email"));
   email->setToolTip(QStringLiteral("email Marlock"));
-  email->setProperty("target", QStringLiteral("mailto:marlock@glimmerset.example.org"));
-  web->hide();
-  email->hide();
+  email->setChoose(TKURL2::LinkType::ltEMAIL);
+  email->setURLorEMAIL(QStringLiteral("marlock@glimmerset.example.org"));
+}
+
+void TWordForm::BuildAboutBox() {
+  AboutBox = new TMarlockAboutBox(this);
+  AboutBox->setObjectName(QStringLiteral("AboutBox"));
+  AboutBox->Title = QStringLiteral("Glimmerset");
+  AboutBox->Caption = QStringLiteral("Glimmerset");
+  AboutBox->Copyright = QStringLiteral("Copyright \u00A9 2026 Marlock");
+  AboutBox->TextLeft = 20;
+  AboutBox->TextCentered = true;
+  AboutBox->Height = 150;
+  AboutBox->Width = 170;
+  AboutBox->DefaultIcon = true;
+  AboutBox->setDialogRunner([this](QDialog& dialog) { return RunDialog(dialog); });
 }
 
 void TWordForm::BuildStatusBar() {

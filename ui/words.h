@@ -27,6 +27,8 @@ class QMenu;
 class QPushButton;
 class QSettings;
 class TAnswersEntry;
+class TKURL2;
+class TMarlockAboutBox;
 class TOvalButton;
 
 namespace glimmerset::ui {
@@ -51,7 +53,7 @@ struct WindowSetup {
   // The store of the settings kept between runs; empty for the user's own
   // (organisation "Marlock", application "Glimmerset").
   std::function<std::unique_ptr<QSettings>()> SettingsStore;
-  // Starts the OCR program; empty to hand it to the desktop.
+  // Starts the OCR program; empty for LaunchFile.
   ProgramLauncher Launcher;
   // The printer dialogs, the preview and the clock of the printed page; empty for the real ones.
   PrintDialogs Printing;
@@ -171,9 +173,9 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   void BuildStatusBar();
   void BuildMenus();
   void BuildLinkPanel();
+  void BuildAboutBox();
   void ConnectCommands();
   void MaximiseToScreen();
-  void OpenLink(const QLabel* link);
   void ApplyLoadedSettings();
   void CollectSettings();
   void LoadStartupGrid();
@@ -238,8 +240,9 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   std::array<QLabel*, 6> StatusPanels{};
   std::array<QLabel*, 8> Pictures{};  // LL, RL, OL, DL, AL, SL, EL, LD
   QWidget* Panel1 = nullptr;
-  QLabel* web = nullptr;
-  QLabel* email = nullptr;
+  TKURL2* web = nullptr;
+  TKURL2* email = nullptr;
+  TMarlockAboutBox* AboutBox = nullptr;
   // Menus and their entries.
   std::array<QMenu*, 5> Menus{};  // &File, Glimmerset, &Options, Answers, &Help
   QAction* SolveMenu = nullptr;    // the "&Solve" title, itself the Find command

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -13,13 +12,14 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
-#include <QUrl>
 
 #include "ConstructPort.h"
 #include "EventPump.h"
 #include "HelpWindow.h"
 #include "ColourConvert.h"
 #include "WordBox.h"
+#include "controls/KURL2.h"
+#include "controls/MarlockAboutBox.h"
 #include "controls/OvalButton.h"
 #include "core/AppearanceCommands.h"
 #include "core/CommandError.h"
@@ -83,7 +83,7 @@ void TWordForm::FormCreate() {
   if (startupDone_) return;
   startupDone_ = true;
 
-  setWindowTitle(QApplication::applicationName() + QStringLiteral(" Version ") + QApplication::applicationVersion() +
+  setWindowTitle(AboutBox->GetTitleText() + QStringLiteral(" Version ") + AboutBox->GetVersionText() +
                  QStringLiteral("  by Marlock"));
   // The help file is the HTML help beside the sounds.
   helpFile_ = ResolveFileCase(programFolder_ + QStringLiteral("/Program Files/Glimmerset.html"));
@@ -92,6 +92,7 @@ void TWordForm::FormCreate() {
     shown->show();
   OcrSoftwareAction->setEnabled(true);
   Model().AnswerColours.Reset();
+  AboutBox->Filename = QCoreApplication::applicationFilePath();
   statusBar()->setVisible(ShowStatus->isChecked());
   Model().SoundSwitch = SoundOn->isChecked();
   RefreshCommands();
@@ -250,11 +251,11 @@ void TWordForm::AnswerFont1Click() {
 
 // ---- links ----
 
-void TWordForm::OpenLink(const QLabel* link) { QDesktopServices::openUrl(QUrl(link->property("target").toString())); }
+void TWordForm::EmailMarlock1Click() { email->OpenLink(); }
 
-void TWordForm::EmailMarlock1Click() { OpenLink(email); }
+void TWordForm::VisitourWebsite1Click() { web->OpenLink(); }
 
-void TWordForm::VisitourWebsite1Click() { OpenLink(web); }
+void TWordForm::About1Click() { AboutBox->Execute(); }
 
 // ---- the about box: its window is not part of the program yet ----
 

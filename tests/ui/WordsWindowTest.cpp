@@ -8,6 +8,7 @@
 #include <QStatusBar>
 
 #include "WordsFixture.h"
+#include "controls/KURL2.h"
 #include "controls/OvalButton.h"
 #include "core/CommandError.h"
 #include "ui/WindowBackground.h"
@@ -185,8 +186,8 @@ TEST_F(WordsWindowTest, WordBoxUpperCasesTakesThirtyCharactersAndIsSkippedByTab)
 TEST_F(WordsWindowTest, HelpMenuLinksCarryAWebAndAMailTarget) {
   TWordForm& form = Open();
   EXPECT_TRUE(form.Panel1->isHidden());
-  EXPECT_TRUE(form.web->property("target").toString().startsWith(QLatin1String("http")));
-  EXPECT_TRUE(form.email->property("target").toString().startsWith(QLatin1String("mailto:")));
+  EXPECT_TRUE(form.web->Target().toString().startsWith(QLatin1String("http")));
+  EXPECT_TRUE(form.email->Target().toString().startsWith(QLatin1String("mailto:")));
   EXPECT_EQ(form.web->toolTip(), QStringLiteral("Browse our website"));
   EXPECT_EQ(form.email->toolTip(), QStringLiteral("email Marlock"));
 }
