@@ -257,6 +257,3 @@ void TWordForm::VisitourWebsite1Click() { web->OpenLink(); }
 
 void TWordForm::About1Click() { AboutBox->Execute(); }
 
-// ---- the about box: its window is not part of the program yet ----
-
-void TWordForm::About1Click() {}

@@ -85,6 +85,7 @@ class InstallTest : public ::testing::Test {
 TEST_F(InstallTest, TheProgramItsFolderAndTheDesktopFilesLieInTheirPlaces) {
   const QStringList files = {
       QStringLiteral("bin/glimmerset"),
+      QStringLiteral("bin/glimmerset-cli"),
       QStringLiteral("share/glimmerset/Demo/Citys.glm"),
       QStringLiteral("share/glimmerset/Demo/CityAns.ans"),
       QStringLiteral("share/glimmerset/Program Files/Won.wav"),
@@ -95,13 +96,14 @@ TEST_F(InstallTest, TheProgramItsFolderAndTheDesktopFilesLieInTheirPlaces) {
       QStringLiteral("share/mime/packages/%1.xml").arg(kAppId),
       QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(kAppId),
       QStringLiteral("share/man/man6/glimmerset.6.gz"),
+      QStringLiteral("share/man/man6/glimmerset-cli.6.gz"),
       QStringLiteral("share/doc/glimmerset/copyright"),
       QStringLiteral("share/doc/glimmerset/changelog.gz"),
   };
   for (const QString& file : files) EXPECT_TRUE(QFileInfo(installed.Path(file)).isFile()) << file.toStdString();
   EXPECT_TRUE(QFileInfo(installed.Program()).isExecutable());
   EXPECT_EQ(QDir(installed.ProgramFolder() + QStringLiteral("/Demo")).entryList(QDir::Files).size(), 10);
-  for (const char* page : {"share/man/man6/glimmerset.6.gz", "share/doc/glimmerset/changelog.gz"}) {
+  for (const char* page : {"share/man/man6/glimmerset.6.gz", "share/man/man6/glimmerset-cli.6.gz", "share/doc/glimmerset/changelog.gz"}) {
     QFile file(installed.Path(QLatin1String(page)));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.read(2), QByteArray("\x1f\x8b", 2)) << page << " is not gzip-compressed";
@@ -236,13 +238,32 @@ TEST_F(InstallTest, TheManualPageFormatsWithoutWarnings) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
   environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-  const auto result = RunToEnd(man, {QStringLiteral("--warnings"), QStringLiteral("-l"), installed.Path(QStringLiteral("share/man/man6/glimmerset.6.gz"))},
-                          environment);
+  const struct {
+    const char* page;
+    const char* name;
+  } pages[] = {{"share/man/man6/glimmerset.6.gz", "glimmerset - find, play, make and print word search puzzles"},
+               {"share/man/man6/glimmerset-cli.6.gz", "glimmerset-cli - make, solve and print word search puzzles from the command line"}};
+  for (const auto& page : pages) {
+    SCOPED_TRACE(page.page);
+    const auto result = RunToEnd(man, {QStringLiteral("--warnings"), QStringLiteral("-l"), installed.Path(QLatin1String(page.page))}, environment);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->status, 0);
+    EXPECT_TRUE(result->err.isEmpty()) << result->err.toStdString();
+    EXPECT_TRUE(result->out.contains(QLatin1String(page.name))) << result->out.toStdString();
+    EXPECT_TRUE(result->out.contains(QStringLiteral("Glimmerset %1").arg(QStringLiteral(GLIMMERSET_VERSION))));
+  }
+}
+
+TEST_F(InstallTest, TheInstalledCompanionSolvesTheInstalledDemoWithoutADisplay) {
+  QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) bare.remove(QLatin1String(name));
+  const QString demo = installed.ProgramFolder() + QStringLiteral("/Demo/");
+  const auto result = RunToEnd(installed.Path(QStringLiteral("bin/glimmerset-cli")),
+                               {QStringLiteral("solve"), demo + QStringLiteral("Citys.glm"), demo + QStringLiteral("CityAns.ans")}, bare);
   ASSERT_TRUE(result);
-  EXPECT_EQ(result->status, 0);
+  EXPECT_EQ(result->status, 0) << result->err.toStdString();
+  EXPECT_TRUE(result->out.startsWith(QStringLiteral("PARIS: found at ("))) << result->out.toStdString();
   EXPECT_TRUE(result->err.isEmpty()) << result->err.toStdString();
-  EXPECT_TRUE(result->out.contains(QLatin1String("glimmerset - find, play, make and print word search puzzles")));
-  EXPECT_TRUE(result->out.contains(QStringLiteral("Glimmerset %1").arg(QStringLiteral(GLIMMERSET_VERSION))));
 }
 
 TEST_F(InstallTest, TheInstalledProgramAnswersOnTheTerminalWithoutADisplay) {
