@@ -157,7 +157,7 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   void PrinterSetup1Click();
   // Writes the puzzle page and its answer key into a PDF file the user names.
   void ExportPdfClick();
-  // The about box and the links: their windows are not part of the program yet.
+  // The about box and the two links of the Help menu.
   void About1Click();
   void EmailMarlock1Click();
   void VisitourWebsite1Click();
