@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "SafeFile.h"
 #include "TextLines.h"
 #include "core/CommandError.h"
 
@@ -23,12 +23,7 @@ std::string ReadFileBytes(const QString& fileName) {
 std::vector<std::string> ReadFileLines(const QString& fileName) { return SplitTextLines(ReadFileBytes(fileName)); }
 
 void WriteFileLines(const QString& fileName, const std::vector<std::string>& lines) {
-  const std::string text = JoinTextLines(lines);
-  QSaveFile file(fileName);
-  const bool written = !QFileInfo(fileName).isDir() && file.open(QIODevice::WriteOnly) &&
-                       file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-                       file.commit();
-  if (!written) throw CommandError("Cannot create file " + DisplayName(fileName));
+  ReplaceFile(fileName, JoinTextLines(lines));
 }
 
 }  // namespace glimmerset

@@ -12,8 +12,8 @@ namespace glimmerset {
 std::string ReadFileBytes(const QString& fileName);
 // The file's lines (CR LF, CR or LF; a NUL ends the text).
 std::vector<std::string> ReadFileLines(const QString& fileName);
-// Replaces the file with the lines, each ended by CR LF. The old file stays whole when writing
-// fails; throws CommandError "Cannot create file %s".
+// Replaces the file with the lines, each ended by CR LF. The old file stays byte for byte as it
+// was when anything fails; throws CommandError "Cannot create file %s".
 void WriteFileLines(const QString& fileName, const std::vector<std::string>& lines);
 
 // The file name as the error texts show it.
