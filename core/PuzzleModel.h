@@ -81,6 +81,9 @@ struct PuzzleModel {
   int ToFindCount = 0;
   bool Tracking = false;
   int AllowedErrors = 10;
+  // Which answers the running game's check found in the grid (entry n - 1 for answer n): only
+  // these can be traced. Emptied whenever the marks are cleared.
+  std::vector<bool> PresentInGame;
 
   Appearance Look;
 
@@ -100,9 +103,13 @@ struct PuzzleModel {
   void ResetHighlights(bool create);
   // Releases the record of every cell and clears CellsReady.
   void FreeCellRecords();
-  // Unsets the paths of the first 20 answers, resets the highlights and the game counts.
-  // The caller asks for the redraw.
+  // Unsets the paths of the first 20 answers, forgets which answers the game found present,
+  // resets the highlights and the game counts. The caller asks for the redraw.
   void ClearAnswerMarks();
+  // True when the running game's check found answer n in the grid.
+  bool IsPresentInGame(int n) const {
+    return n >= 1 && static_cast<std::size_t>(n) <= PresentInGame.size() && PresentInGame[static_cast<std::size_t>(n) - 1];
+  }
   // Length of the longest line of the answer list; 0 for an empty list.
   int LongestAnswer() const;
   // Gives the cell the found-answer look of answer n (giving it a record first if it has none).
