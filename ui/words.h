@@ -86,8 +86,10 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   void Changed(glimmerset::ModelChange what) override;
 
   // Runs a user command: refused while a long operation runs when it would change the model;
-  // a CommandError ends it and its text is shown in a message box.
+  // a CommandError ends it and its text is shown in a message box, and so does a failure to get
+  // memory, with kOutOfMemoryText.
   void RunCommand(const std::function<void()>& command, bool changesModel = true);
+  static constexpr const char* kOutOfMemoryText = "Not enough memory to finish this command";
   // Shows one of the program's own dialogs modally (through the injectable dialogs).
   int RunDialog(QDialog& dialog);
 
@@ -164,6 +166,7 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   void MaximiseToScreen();
   void OpenLink(const QLabel* link);
   void ApplyLoadedSettings();
+  void ReportOutOfMemory();
   void CollectSettings();
 
   void RefreshStatus();

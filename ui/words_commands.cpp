@@ -14,6 +14,8 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QUrl>
+#include <new>
+#include <stdexcept>
 
 #include "ConstructPort.h"
 #include "EventPump.h"
@@ -60,8 +62,17 @@ void TWordForm::RunCommand(const std::function<void()>& command, bool changesMod
   } catch (const CommandError& error) {
     FlushPendingViews();
     dialogs_->ShowMessage(this, QString::fromStdString(error.what()));
+  } catch (const std::bad_alloc&) {
+    ReportOutOfMemory();
+  } catch (const std::length_error&) {
+    ReportOutOfMemory();  // a size no container can hold: an allocation failure all the same
   }
   FlushPendingViews();
+}
+
+void TWordForm::ReportOutOfMemory() {
+  FlushPendingViews();
+  dialogs_->ShowMessage(this, QString::fromLatin1(kOutOfMemoryText));
 }
 
 // ---- start-up and close ----
