@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -264,12 +265,25 @@ void TWordForm::BuildStatusBar() {
   auto* bar = new QStatusBar(this);
   bar->setObjectName(QStringLiteral("StatusBar"));
   bar->setSizeGripEnabled(false);
+  // The panels sit edge to edge in a row of their own (the status bar would space its own items
+  // apart), and the last one runs to the end of the bar, as on the platform's status bars.
+  auto* row = new QWidget(bar);
+  row->setObjectName(QStringLiteral("StatusPanels"));
+  auto* panels = new QHBoxLayout(row);
+  panels->setContentsMargins(0, 0, 0, 0);
+  panels->setSpacing(0);
   for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
-    StatusPanels[i] = new QLabel(bar);
+    StatusPanels[i] = new QLabel(row);
     StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    StatusPanels[i]->setFixedWidth(widths[i]);
     StatusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    bar->addWidget(StatusPanels[i]);
+    const bool last = i + 1 == StatusPanels.size();
+    if (last)
+      StatusPanels[i]->setMinimumWidth(widths[i]);
+    else
+      StatusPanels[i]->setFixedWidth(widths[i]);
+    StatusPanels[i]->setSizePolicy(last ? QSizePolicy::Ignored : QSizePolicy::Fixed, QSizePolicy::Preferred);
+    panels->addWidget(StatusPanels[i], last ? 1 : 0);
   }
+  bar->addWidget(row, 1);
   setStatusBar(bar);
 }
