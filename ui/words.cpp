@@ -120,8 +120,8 @@ TWordForm::TWordForm(WindowSetup setup, QWidget* parent)
   setObjectName(QStringLiteral("WordForm"));
   setWindowTitle(QStringLiteral("Glimmerset by MARLOCK"));
   setWindowFlag(Qt::FramelessWindowHint, true);
-  setMinimumSize(750, 550);
-  setMaximumSize(1024, 768);
+  setMinimumSize(kMinWidth, kMinHeight);
+  setMaximumSize(kMaxWidth, kMaxHeight);
   resize(882, 554);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   helpFile_ = QStringLiteral("C:\\Glimmerset\\glimmerset.hlp");

@@ -189,7 +189,13 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   glimmerset::EnterGrid enterGrid_;
   TAnswersEntry* answersEntry_ = nullptr;  // one answer entry dialog for the whole run, owned as a child
 
+  // The window's size limits.
+  static constexpr int kMinWidth = 750, kMinHeight = 550, kMaxWidth = 1024, kMaxHeight = 768;
+  // How long after its own re-show the window takes an activation for that re-show's (ms).
+  static constexpr int kReshowSettle = 1000;
+
   bool startupDone_ = false;
+  bool ownReshow_ = false;  // the window re-showed itself after a border change
   bool closeAfterBusy_ = false;
   bool answerListDirty_ = false;
   QString helpFile_;

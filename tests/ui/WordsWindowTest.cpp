@@ -222,11 +222,34 @@ TEST_F(WordsWindowTest, MaximiseTwiceEndsBorderlessCentredAtEightHundredBySixHun
   EXPECT_TRUE(form.windowState().testFlag(Qt::WindowMaximized));
   form.Maximise->trigger();
   EXPECT_FALSE(form.Maximise->isChecked());
+  // What counts is the window once the re-show after the border change has been handled.
+  SettleEvents();
   EXPECT_TRUE(form.windowFlags().testFlag(Qt::FramelessWindowHint));
   EXPECT_FALSE(form.windowState().testFlag(Qt::WindowMaximized));
   EXPECT_EQ(form.size(), QSize(800, 600));
+  const QRect screen = form.screen()->geometry();
+  EXPECT_LE(std::abs((form.x() - screen.left()) - (screen.right() - form.geometry().right())), 1);
+  EXPECT_LE(std::abs((form.y() - screen.top()) - (screen.bottom() - form.geometry().bottom())), 1);
   // Becoming active again maximises it once more.
   form.FormCreate();
+  EXPECT_TRUE(form.windowState().testFlag(Qt::WindowMaximized));
+}
+
+// The activation a border change brings is the window's own, and it arrives late: it must not
+// undo the 800 by 600 window.
+TEST_F(WordsWindowTest, TheActivationAfterTheBorderChangeKeepsTheEightHundredBySixHundredWindow) {
+  TWordForm& form = Open();
+  form.show();
+  form.Maximise->trigger();
+  SettleEvents();
+  form.Maximise->trigger();
+  QEvent activation(QEvent::WindowActivate);
+  QApplication::sendEvent(&form, &activation);
+  SettleEvents();
+  EXPECT_FALSE(form.windowState().testFlag(Qt::WindowMaximized));
+  EXPECT_EQ(form.size(), QSize(800, 600));
+  // A later activation is the user coming back: maximised again.
+  QApplication::sendEvent(&form, &activation);
   EXPECT_TRUE(form.windowState().testFlag(Qt::WindowMaximized));
 }
 
