@@ -43,6 +43,11 @@ struct ViewLayout {
   int AnswerListLeft = 528;
   int AnswerListWidth = 233;
   int WindowWidth = 1024;  // the main window's client width, kept up to date by the window
+  int WindowHeight = 768;  // the main window's client height, kept up to date by the window
+  // Pixels from one cell to the next: 22, or less for a grid too large for the 22-pixel layout,
+  // which is then laid out at the largest pitch that fits the free area of the window (Fitted).
+  int CellPitch = 22;
+  bool Fitted = false;
 };
 
 // Which of the window's commands are available.

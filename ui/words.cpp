@@ -145,6 +145,7 @@ void TWordForm::BuildControls() {
   Image1 = new WindowBackground(this);
   Image1->setObjectName(QStringLiteral("Image1"));
   setCentralWidget(Image1);
+  Image1->installEventFilter(this);
   QWidget* form = Image1;
 
   Image1->setPicture(QPixmap(QStringLiteral(":/ui/background.jpg")));

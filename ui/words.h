@@ -155,6 +155,7 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();

@@ -21,7 +21,7 @@ class ScanImportTest : public FileTest {
 
 TEST_F(ScanImportTest, GridFromCleanedLinesWithRecordsShown) {
   session.Model.Layout.PanelLeft = 7;
-  session.Model.Layout.PanelTop = 9;
+  session.Model.Layout.PanelTop = 90;
   session.Model.Status[SizePanel] = "size";
   const QString file = WriteBytes("scan.txt", "ABC\r\nD.E F\r\n\r\n");
 
@@ -36,7 +36,7 @@ TEST_F(ScanImportTest, GridFromCleanedLinesWithRecordsShown) {
   EXPECT_EQ(model.Layout.GridWidth, 66);
   EXPECT_EQ(model.Layout.GridHeight, 44);
   EXPECT_EQ(model.Layout.PanelLeft, 7);  // the panel is not moved
-  EXPECT_EQ(model.Layout.PanelTop, 9);
+  EXPECT_EQ(model.Layout.PanelTop, 90);
   EXPECT_EQ(model.Status[SizePanel], "size");
   EXPECT_TRUE(port.okAbortTexts.empty());
 }
