@@ -168,6 +168,8 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   void OpenLink(const QLabel* link);
   void ApplyLoadedSettings();
   void ReportOutOfMemory();
+  // Opens a dialog that works on the grid beside it, inside the screen.
+  void PlaceBesideGrid(QDialog& dialog);
   void CollectSettings();
 
   void RefreshStatus();
