@@ -108,7 +108,9 @@ TEST_F(WordsWindowTest, StatusBarHasSixPanelsWithTheirWidthsAndFirstTexts) {
   const char* texts[] = {"Message", "Rows 0  Cols 0:", "Sound Enabled", "", "0 Words", "Score"};
   for (int i = 0; i < 6; ++i) {
     EXPECT_GE(form.StatusPanels[static_cast<std::size_t>(i)]->width(), widths[i]) << i;
-    if (i < 5) EXPECT_EQ(form.StatusPanels[static_cast<std::size_t>(i)]->width(), widths[i]) << i;
+    if (i < 5) {
+      EXPECT_EQ(form.StatusPanels[static_cast<std::size_t>(i)]->width(), widths[i]) << i;
+    }
     EXPECT_EQ(Panel(i), QLatin1String(texts[i])) << i;
   }
   form.session().SetStatus(ScorePanel, "Found 1 out of 2");
