@@ -162,6 +162,7 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   void BuildOptionPanel();
   void BuildStatusBar();
   void BuildMenus();
+  void ShowMenuPictures();
   void BuildLinkPanel();
   void ConnectCommands();
   void MaximiseToScreen();
