@@ -72,8 +72,11 @@ PendingFile::PendingFile(const QString& fileName, std::string_view bytes)
     file_->cancelWriting();
     CannotCreate(fileName);
   }
-  oldBytes_ = OldContent(fileName);
-  existed_ = QFileInfo::exists(fileName);
+}
+
+void PendingFile::KeepOldContent() {
+  existed_ = QFileInfo::exists(fileName_);
+  oldBytes_ = OldContent(fileName_);
 }
 
 PendingFile::~PendingFile() = default;
@@ -101,6 +104,8 @@ bool PendingFile::Restore() {
 void ReplaceFile(const QString& fileName, std::string_view bytes) { PendingFile(fileName, bytes).Commit(); }
 
 void ReplaceFilesTogether(PendingFile* const* files, std::size_t count) {
+  // The last one is never undone: only the ones before it keep their old content.
+  for (std::size_t i = 0; i + 1 < count; ++i) files[i]->KeepOldContent();
   for (std::size_t i = 0; i < count; ++i) {
     try {
       files[i]->Commit();

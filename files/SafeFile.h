@@ -30,17 +30,19 @@ class PendingFile {
   PendingFile(const PendingFile&) = delete;
   PendingFile& operator=(const PendingFile&) = delete;
 
+  // Keeps what the file holds now, so that a commit can be undone.
+  void KeepOldContent();
   // Puts the new file in the old one's place. Throws CommandError "Cannot create file %s".
   void Commit();
-  // After a commit: puts back what the file held before (or removes it when there was none).
-  // False when that fails.
+  // After a commit: puts back what the file held when KeepOldContent ran (or removes it when
+  // there was none then). False when that fails.
   bool Restore();
 
  private:
   QString fileName_;
   std::unique_ptr<QSaveFile> file_;
   std::optional<std::string> oldBytes_;  // the old content, kept to undo a commit
-  bool existed_ = false;
+  bool existed_ = true;  // until KeepOldContent knows better, a restore cannot remove the file
 };
 
 // Replaces the file with the bytes, safely. Throws CommandError "Cannot create file %s".

@@ -85,6 +85,8 @@ TEST_F(SafeSaveTest, APendingFileCanBeUndoneAfterItsCommit) {
   const QString old = WriteBytes("kept.glm", "old grid");
   PendingFile replaced(old, "new grid");
   PendingFile added(Path("added.ans"), "new answers");
+  replaced.KeepOldContent();
+  added.KeepOldContent();
   replaced.Commit();
   added.Commit();
   EXPECT_EQ(ReadBytes(old), "new grid");
@@ -92,6 +94,19 @@ TEST_F(SafeSaveTest, APendingFileCanBeUndoneAfterItsCommit) {
   EXPECT_TRUE(added.Restore());
   EXPECT_EQ(ReadBytes(old), "old grid");
   EXPECT_FALSE(QFileInfo::exists(Path("added.ans")));
+}
+
+// When the second file cannot be put in place after the first was, the first gets its old
+// content back.
+TEST_F(SafeSaveTest, FilesReplacedTogetherAreUndoneWhenALaterOneFails) {
+  const QString grid = WriteBytes("pair.glm", "old grid");
+  PendingFile first(grid, "new grid");
+  PendingFile second(Path("pair.ans"), "new answers");
+  // The second file's place is taken after it was written: it cannot replace what is there.
+  QDir(dir.path()).mkpath("pair.ans/taken");
+  PendingFile* both[] = {&first, &second};
+  EXPECT_EQ(ErrorOf([&] { ReplaceFilesTogether(both, 2); }), "Cannot create file " + Path("pair.ans").toStdString());
+  EXPECT_EQ(ReadBytes(grid), "old grid");
 }
 
 // A 16 KB tmpfs mounted in the test's folder and filled to the last byte.
