@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "AnswerPlaces.h"
+
 namespace glimmerset {
 
 void Game::StartGame() {
@@ -31,6 +33,11 @@ void Game::StartGame() {
     session_.SetStatus(MessagePanel, "Some Answers are Missing");
   }
 
+  // The answers this check found are the ones the game can trace; the others keep whatever
+  // cells their failed search left in the paths, which must not count.
+  model.PresentInGame.assign(model.Answers.size(), false);
+  for (std::size_t i = 0; i < model.Answers.size() && static_cast<int>(i) < model.AnswerCount; ++i)
+    model.PresentInGame[i] = model.AnswerColours.Get(static_cast<int>(i) + 1) == colours::Blue;
   model.ToFindCount = present;
   model.CurrentAnswer = 1;
   if (!model.Answers.empty()) session_.SetWordText(model.Answers.front().Text);
@@ -50,7 +57,7 @@ void Game::PressCell(int col, int row) {
     return;
   }
   session_.SetStatus(CellPanel, CoordinateText(col, row));
-  if (IsExpectedCell(col, row)) {
+  if (IsExpectedCell(col, row) || TakeOtherPlace(col, row)) {
     model.MarkFound(col, row, model.CurrentAnswer);
     model.Tracking = true;
     session_.Redraw();
@@ -121,9 +128,21 @@ void Game::CompleteAnswer() {
   session_.Redraw();
 }
 
+bool Game::TakeOtherPlace(int col, int row) {
+  PuzzleModel& model = session_.Model;
+  if (model.CurrentLetter != 1 || !model.IsPresentInGame(model.CurrentAnswer) ||
+      static_cast<std::size_t>(model.CurrentAnswer) > model.Answers.size())
+    return false;
+  const std::string& answer = model.Answers[static_cast<std::size_t>(model.CurrentAnswer) - 1].Text;
+  const auto place = PlaceStartingAt(model.Grid, answer, col, row);
+  if (!place) return false;
+  for (std::size_t k = 0; k < place->size(); ++k) model.Paths.Set(model.CurrentAnswer, static_cast<int>(k) + 1, (*place)[k]);
+  return true;
+}
+
 bool Game::IsExpectedCell(int col, int row) const {
   const PuzzleModel& model = session_.Model;
-  if (!model.Grid.Contains(col, row)) return false;
+  if (!model.Grid.Contains(col, row) || !model.IsPresentInGame(model.CurrentAnswer)) return false;
   const GridPos expected = model.Paths.Get(model.CurrentAnswer, model.CurrentLetter);
   return expected.IsSet() && expected.Col == col && expected.Row == row;
 }

@@ -26,7 +26,12 @@ class Game {
   static std::string CoordinateText(int col, int row);
 
  private:
+  // The cell holds letter CurrentLetter of the current answer's path, and the answer is one the
+  // game's check found.
   bool IsExpectedCell(int col, int row) const;
+  // A press on the first letter of another place where the current answer lies: that place
+  // becomes the answer's path. True when it did.
+  bool TakeOtherPlace(int col, int row);
   void CompleteAnswer();
 
   Session& session_;

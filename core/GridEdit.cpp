@@ -76,7 +76,7 @@ void GridEdit::DeleteBtnClick() {
   for (int c = 0; c < model.Grid.ColCount(); ++c) model.Grid.SetText(c, rows - 1, "");
   model.Grid.SetRowCount(rows - 1);
   SetCurrentRow(v - 1);
-  model.Layout.GridHeight = GridViewExtent(CurrentRow);
+  model.Layout.GridHeight = session_.ViewExtent(CurrentRow);
   session_.Port().Changed(ModelChange::GridLayout);
   RowDisp = model.Grid.RowCount();
   model.ResetHighlights(true);

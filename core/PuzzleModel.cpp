@@ -22,6 +22,7 @@ void PuzzleModel::FreeCellRecords() {
 
 void PuzzleModel::ClearAnswerMarks() {
   Paths.ClearAnswers(20);
+  PresentInGame.clear();
   ResetHighlights(false);
   FoundCount = 0;
   ErrorCount = 0;

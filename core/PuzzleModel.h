@@ -43,6 +43,11 @@ struct ViewLayout {
   int AnswerListLeft = 528;
   int AnswerListWidth = 233;
   int WindowWidth = 1024;  // the main window's client width, kept up to date by the window
+  int WindowHeight = 768;  // the main window's client height, kept up to date by the window
+  // Pixels from one cell to the next: 22, or less for a grid too large for the 22-pixel layout,
+  // which is then laid out at the largest pitch that fits the free area of the window (Fitted).
+  int CellPitch = 22;
+  bool Fitted = false;
 };
 
 // Which of the window's commands are available.
@@ -81,6 +86,9 @@ struct PuzzleModel {
   int ToFindCount = 0;
   bool Tracking = false;
   int AllowedErrors = 10;
+  // Which answers the running game's check found in the grid (entry n - 1 for answer n): only
+  // these can be traced. Emptied whenever the marks are cleared.
+  std::vector<bool> PresentInGame;
 
   Appearance Look;
 
@@ -100,9 +108,13 @@ struct PuzzleModel {
   void ResetHighlights(bool create);
   // Releases the record of every cell and clears CellsReady.
   void FreeCellRecords();
-  // Unsets the paths of the first 20 answers, resets the highlights and the game counts.
-  // The caller asks for the redraw.
+  // Unsets the paths of the first 20 answers, forgets which answers the game found present,
+  // resets the highlights and the game counts. The caller asks for the redraw.
   void ClearAnswerMarks();
+  // True when the running game's check found answer n in the grid.
+  bool IsPresentInGame(int n) const {
+    return n >= 1 && static_cast<std::size_t>(n) <= PresentInGame.size() && PresentInGame[static_cast<std::size_t>(n) - 1];
+  }
   // Length of the longest line of the answer list; 0 for an empty list.
   int LongestAnswer() const;
   // Gives the cell the found-answer look of answer n (giving it a record first if it has none).

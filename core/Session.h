@@ -33,8 +33,15 @@ class Session {
   void ClearAnswers();
 
   // Sizes the grid view to the grid (22 pixels a cell, held between 30 and 500) and, with
-  // movePanel, centres its panel on the point (250, 300) of the window.
+  // movePanel, centres its panel on the point (250, 300) of the window. A grid that would then
+  // not lie whole inside the free area of the window (FreeGridArea) is laid out instead at the
+  // largest whole-pixel pitch that fits, centred in that area.
   void PlaceGrid(bool movePanel = true);
+  // After the window or the word box and list changed size or place: a grid that no longer lies
+  // whole in the free area, or that was fitted to it, is laid out again.
+  void RefitGrid();
+  // The grid view's extent for a count of cells at the current pitch.
+  int ViewExtent(int cells) const;
   // Shows or hides the grid view.
   void SetGridPresent(bool present);
   // A grid that came in (loaded or imported) is shown: the view sized (and, with movePanel,
@@ -62,5 +69,15 @@ class Session {
 
 // The grid view's pixel size for a count of cells: 22 pixels a cell, held between 30 and 500.
 int GridViewExtent(int cells);
+
+// Where the grid's panel may lie: below the button row, left of the word box and the answer
+// list, above the bottom of the window's client area.
+struct GridArea {
+  int Left, Top, Right, Bottom;  // Right and Bottom exclusive
+};
+GridArea FreeGridArea(const ViewLayout& layout);
+
+// The panel around the grid adds a 3-pixel bevel on each side.
+inline constexpr int kGridPanelBevel = 3;
 
 }  // namespace glimmerset

@@ -31,7 +31,7 @@ void LayOutAnswerList(Session& session) {
 void ReadAnswerFile(Session& session, ProgramSettings& settings, const QString& fileName) {
   PuzzleModel& model = session.Model;
   if (QFileInfo::exists(fileName)) {
-    const std::vector<std::string> lines = ReadFileLines(fileName);
+    const std::vector<std::string> lines = ReadFileLines(fileName, kWordListLimit);
     Session::BusyScope busy(session);
     model.Commands.AnswerListVisible = true;
     session.CommandsChanged();

@@ -3,13 +3,18 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <algorithm>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "AnswerFile.h"
 #include "Demos.h"
 #include "GridFile.h"
+#include "GridText.h"
 #include "ProgramFolder.h"
+#include "SafeFile.h"
 #include "ScanImport.h"
+#include "TextLines.h"
 
 namespace glimmerset {
 
@@ -87,9 +92,16 @@ void FileCommands::SaveGlimmersetClick() {
   if (!name) return;
   const QString answerFile = WithExtension(*name, ".ans");
   const QString gridFile = WithExtension(*name, ".glm");
-  WriteGridFile(session_.Model.Grid, gridFile);
-  WriteAnswerFile(session_.Model.AnswersList, answerFile);
-  // The pair is remembered once both files are written.
+  // Both new files are written in full before either replaces an old one; the pair is
+  // remembered only once both are in place.
+  const LetterGrid& grid = session_.Model.Grid;
+  std::optional<PendingFile> gridPending;
+  if (grid.RowCount() >= 2) gridPending.emplace(gridFile, JoinTextLines(GridFileLines(grid)));
+  PendingFile answersPending(answerFile, JoinTextLines(session_.Model.AnswersList));
+  std::vector<PendingFile*> pending;
+  if (gridPending) pending.push_back(&*gridPending);
+  pending.push_back(&answersPending);
+  ReplaceFilesTogether(pending.data(), pending.size());
   settings_.AnswerFileName = answerFile;
   settings_.GridFileName = gridFile;
 }

@@ -10,7 +10,7 @@ const std::string kScanDigitQuestion =
     " interpereted. Clich OK to Accept anyway, Abort to Re-Scan";
 
 bool ImportScannedGrid(Session& session, const QString& fileName) {
-  const auto lines = ReadFileLines(fileName);
+  const auto lines = ReadFileLines(fileName, kScanTextLimit);
   Session::BusyScope busy(session);
   const auto scanned = ParseScannedLines(
       lines, [&session](char) { return session.Port().AskOkAbort(kScanDigitQuestion); },

@@ -1,8 +1,14 @@
 #include "SettingsStore.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <optional>
+#include <string_view>
 
 #include "ProgramFolder.h"
+#include "SafeFile.h"
 #include "core/CommandError.h"
 #include "stringutils.h"
 
@@ -130,12 +136,59 @@ std::vector<std::pair<QString, QString>> SettingsValues(const PuzzleModel& model
   };
 }
 
+namespace {
+
+[[noreturn]] void CannotSave() { throw CommandError(std::string("Failed to create key ") + kSettingsKey); }
+
+// The store's file is replaced as a whole once its new content is known to be complete: the new
+// content is made in a scratch folder, read back, and only then put in place of the old file.
+void SaveSettingsFile(QSettings& store, const std::vector<std::pair<QString, QString>>& values) {
+  QTemporaryDir scratch;
+  if (!scratch.isValid()) CannotSave();
+  const QString scratchName = scratch.filePath(QStringLiteral("settings"));
+  {
+    QSettings copy(scratchName, store.format());
+    for (const QString& key : store.allKeys()) copy.setValue(key, store.value(key));
+    for (const auto& [name, text] : values) copy.setValue(name, text);
+    copy.sync();
+    if (copy.status() != QSettings::NoError) CannotSave();
+  }
+  // QSettings can report success after a failed write: what it wrote is read back.
+  QSettings check(scratchName, store.format());
+  for (const auto& [name, text] : values) {
+    const QVariant stored = check.value(name);
+    if (stored.typeId() != QMetaType::QString || stored.toString() != text) CannotSave();
+  }
+  QFile written(scratchName);
+  if (!written.open(QIODevice::ReadOnly)) CannotSave();
+  const QByteArray bytes = written.readAll();
+  if (written.error() != QFileDevice::NoError) CannotSave();
+
+  const QString target = store.fileName();
+  QDir().mkpath(QFileInfo(target).absolutePath());
+  try {
+    ReplaceFile(target, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  } catch (const CommandError&) {
+    CannotSave();
+  }
+  store.sync();  // takes in the file just written
+}
+
+}  // namespace
+
 void SaveSettings(QSettings& store, const PuzzleModel& model, const ProgramSettings& settings) {
-  const QString key = QString::fromLatin1(kSettingsKey);
-  if (!store.isWritable()) throw CommandError("Failed to create key " + key.toStdString());
-  for (const auto& [name, text] : SettingsValues(model, settings)) store.setValue(name, text);
-  store.sync();
-  if (store.status() != QSettings::NoError) throw CommandError("Failed to create key " + key.toStdString());
+  if (!store.isWritable()) CannotSave();
+  const auto values = SettingsValues(model, settings);
+#ifdef Q_OS_WIN
+  if (store.format() == QSettings::NativeFormat) {
+    // The registry writes each value on its own.
+    for (const auto& [name, text] : values) store.setValue(name, text);
+    store.sync();
+    if (store.status() != QSettings::NoError) CannotSave();
+    return;
+  }
+#endif
+  SaveSettingsFile(store, values);
 }
 
 }  // namespace glimmerset

@@ -35,8 +35,10 @@ void LoadSettings(QSettings& store, PuzzleModel& model, ProgramSettings& setting
 // The sixteen values as the store receives them, in write order.
 std::vector<std::pair<QString, QString>> SettingsValues(const PuzzleModel& model, const ProgramSettings& settings);
 
-// Writes all sixteen values. Throws CommandError "Failed to create key %s" when the store cannot be
-// written; the caller reports it and still closes.
+// Writes all sixteen values. A store kept in a file is replaced as a whole, only once its new
+// content is complete: a failed save leaves the old file byte for byte as it was. Throws
+// CommandError "Failed to create key %s" when the store cannot be written; the caller reports it
+// and still closes.
 void SaveSettings(QSettings& store, const PuzzleModel& model, const ProgramSettings& settings);
 
 }  // namespace glimmerset

@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "SafeFile.h"
 #include "TextLines.h"
 #include "core/CommandError.h"
 
@@ -11,24 +11,32 @@ namespace glimmerset {
 
 std::string DisplayName(const QString& fileName) { return fileName.toStdString(); }
 
-std::string ReadFileBytes(const QString& fileName) {
+std::string SizeRefusal(const QString& fileName, const FileLimit& limit) {
+  return "File " + DisplayName(fileName) + " is too large for a " + limit.Kind + ": Glimmerset reads at most " +
+         std::to_string(limit.MaxBytes >> 20) + " MB";
+}
+
+std::string ReadFileBytes(const QString& fileName, const FileLimit& limit) {
+  const auto cannotOpen = [&fileName] { return CommandError("Cannot open file " + DisplayName(fileName)); };
+  // A pipe would wait for ever and a device never end: only regular files are read.
+  const QFileInfo info(fileName);
+  if (!info.isFile()) throw cannotOpen();
+  if (info.size() > limit.MaxBytes) throw CommandError(SizeRefusal(fileName, limit));
   QFile file(fileName);
-  if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
-    throw CommandError("Cannot open file " + DisplayName(fileName));
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) throw CommandError("Cannot open file " + DisplayName(fileName));
+  if (!file.open(QIODevice::ReadOnly)) throw cannotOpen();
+  // A file that grows while it is read is held to the limit as well.
+  const QByteArray bytes = file.read(limit.MaxBytes + 1);
+  if (file.error() != QFileDevice::NoError) throw cannotOpen();
+  if (bytes.size() > limit.MaxBytes) throw CommandError(SizeRefusal(fileName, limit));
   return bytes.toStdString();
 }
 
-std::vector<std::string> ReadFileLines(const QString& fileName) { return SplitTextLines(ReadFileBytes(fileName)); }
+std::vector<std::string> ReadFileLines(const QString& fileName, const FileLimit& limit) {
+  return SplitTextLines(ReadFileBytes(fileName, limit));
+}
 
 void WriteFileLines(const QString& fileName, const std::vector<std::string>& lines) {
-  const std::string text = JoinTextLines(lines);
-  QSaveFile file(fileName);
-  const bool written = !QFileInfo(fileName).isDir() && file.open(QIODevice::WriteOnly) &&
-                       file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-                       file.commit();
-  if (!written) throw CommandError("Cannot create file " + DisplayName(fileName));
+  ReplaceFile(fileName, JoinTextLines(lines));
 }
 
 }  // namespace glimmerset

@@ -51,6 +51,7 @@ TAnswersEntry::TAnswersEntry(glimmerset::Session& session, QWidget* parent)
   Button2 = new QPushButton("Clear All", this);
   Button2->setGeometry(100, 248, 80, 25);
   Button2->setAutoDefault(false);
+  Button2->setFocusPolicy(Qt::TabFocus);  // a click leaves the keyboard with the word box
   Button1 = new QPushButton("Close", this);
   Button1->setGeometry(191, 248, 80, 25);
   Button1->setAutoDefault(false);
@@ -125,4 +126,5 @@ void TAnswersEntry::AnswersListClick(int row) {
 void TAnswersEntry::Button2Click() {
   entry_.ClearAll();
   Mirror();
+  AnswerName->setFocus();
 }

@@ -39,6 +39,8 @@ TGridEdit::TGridEdit(glimmerset::Session& session, QWidget* parent) : QDialog(pa
   CurrentRow->setRange(1, glimmerset::MaximumEditRows);
   CurrentRow->setValue(1);
   CurrentRow->setGeometry(48, 60, 56, 24);
+  // Its arrows choose a row without taking the keyboard from the row box; Tab still reaches it.
+  CurrentRow->setFocusPolicy(Qt::TabFocus);
   Rowofchars = new QLineEdit(this);
   Rowofchars->setObjectName("Rowofchars");
   Rowofchars->setGeometry(112, 60, 193, 24);
@@ -52,9 +54,11 @@ TGridEdit::TGridEdit(glimmerset::Session& session, QWidget* parent) : QDialog(pa
   DeleteBtn = new QPushButton("Delete Row", this);
   DeleteBtn->setGeometry(16, 136, 89, 25);
   DeleteBtn->setAutoDefault(false);
+  DeleteBtn->setFocusPolicy(Qt::TabFocus);
   Button1 = new QPushButton("Close", this);
   Button1->setGeometry(264, 136, 89, 25);
   Button1->setAutoDefault(false);
+  Button1->setFocusPolicy(Qt::TabFocus);
 
   connect(CurrentRow, &QSpinBox::valueChanged, this, &TGridEdit::CurrentRowChange);
   connect(DeleteBtn, &QPushButton::clicked, this, &TGridEdit::DeleteBtnClick);
@@ -98,6 +102,7 @@ void TGridEdit::DeleteBtnClick() {
   edit_.RowText = glimmerset::ui::toModelText(Rowofchars->text());
   edit_.DeleteBtnClick();
   Mirror();
+  Rowofchars->setFocus();
 }
 
 bool TGridEdit::eventFilter(QObject* watched, QEvent* event) {

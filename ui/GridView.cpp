@@ -12,8 +12,7 @@ namespace glimmerset::ui {
 
 namespace {
 
-constexpr int CellSize = 21;
-constexpr int CellPitch = CellSize + 1;  // a 1-pixel line after each column and row
+constexpr int NormalPitch = 22;  // a 21-pixel cell and a 1-pixel line after each column and row
 constexpr int MinimumExtent = 30;
 constexpr int MaximumExtent = 500;
 constexpr int PanelBevel = 3;
@@ -22,12 +21,18 @@ const QColor LineColour(Qt::black);
 // The look of a cell that carries no record.
 const Tspec FallbackLook{colours::White, colours::Black, "Times new roman", 6, 0};
 
-QRect cellRect(int col, int row) { return QRect(col * CellPitch, row * CellPitch, CellSize, CellSize); }
+// The cells' geometry at a pitch: each cell is one pixel less than the pitch, the line after it
+// takes the last pixel. Letters and their offsets scale with the pitch.
+struct CellGeometry {
+  int pitch;
+  int size() const { return pitch - 1; }
+  QRect rect(int col, int row) const { return QRect(col * pitch, row * pitch, size(), size()); }
+};
 
 // Paints cells in the look of their records, taking a new font only when the look asks for one.
 class CellPainter {
  public:
-  explicit CellPainter(QPainter& painter) : painter_(painter) {}
+  CellPainter(QPainter& painter, int pitch) : painter_(painter), pitch_(pitch) {}
 
   // Fills the cell, then writes its text in bold with the top-left corner at (left + 4, top + 2).
   void draw(const QRect& rect, const Tspec& look, const std::string& text) {
@@ -39,7 +44,7 @@ class CellPainter {
     useFont(look.FontName, look.FontSize);
     painter_.setPen(toQColor(look.FontColour));
     painter_.setClipRect(rect);
-    painter_.drawText(rect.topLeft() + QPoint(4, 2 + ascent_),
+    painter_.drawText(rect.topLeft() + QPoint(Scaled(4), Scaled(2) + ascent_),
                       QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
     painter_.setClipping(false);
   }
@@ -48,7 +53,10 @@ class CellPainter {
   void useFont(const std::string& name, int points) {
     if (fontSet_ && name == fontName_ && points == fontSize_) return;
     QFont font(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-    font.setPointSize(std::max(points, 1));
+    if (pitch_ == NormalPitch)
+      font.setPointSize(std::max(points, 1));
+    else
+      font.setPointSizeF(std::max(points, 1) * static_cast<double>(pitch_) / NormalPitch);
     font.setBold(true);
     painter_.setFont(font);
     ascent_ = painter_.fontMetrics().ascent();
@@ -57,7 +65,10 @@ class CellPainter {
     fontSet_ = true;
   }
 
+  int Scaled(int pixels) const { return pixels * pitch_ / NormalPitch; }
+
   QPainter& painter_;
+  int pitch_;
   bool fontSet_ = false;
   std::string fontName_;
   int fontSize_ = 0;
@@ -74,15 +85,21 @@ GridView::GridView(const PuzzleModel& model, QWidget* parent) : QWidget(parent),
 }
 
 void GridView::applyLayout() {
-  setFixedSize(std::clamp(model_.Layout.GridWidth, MinimumExtent, MaximumExtent),
-               std::clamp(model_.Layout.GridHeight, MinimumExtent, MaximumExtent));
+  // A grid fitted to the window is as large as the fit made it; the 22-pixel layout is held at
+  // 500 pixels.
+  const int maximum = model_.Layout.Fitted ? QWIDGETSIZE_MAX : MaximumExtent;
+  setFixedSize(std::clamp(model_.Layout.GridWidth, MinimumExtent, maximum),
+               std::clamp(model_.Layout.GridHeight, MinimumExtent, maximum));
 }
+
+int GridView::pitch() const { return std::max(model_.Layout.CellPitch, 2); }
 
 std::optional<QPoint> GridView::cellAt(const QPoint& point) const {
   if (!rect().contains(point)) return std::nullopt;
-  const int col = point.x() / CellPitch;
-  const int row = point.y() / CellPitch;
-  if (point.x() % CellPitch >= CellSize || point.y() % CellPitch >= CellSize) return std::nullopt;
+  const CellGeometry cells{pitch()};
+  const int col = point.x() / cells.pitch;
+  const int row = point.y() / cells.pitch;
+  if (point.x() % cells.pitch >= cells.size() || point.y() % cells.pitch >= cells.size()) return std::nullopt;
   if (!model_.Grid.Contains(col, row)) return std::nullopt;
   return QPoint(col, row);
 }
@@ -94,6 +111,9 @@ void GridView::paintEvent(QPaintEvent* event) {
 
   const int cols = model_.Grid.ColCount();
   const int rows = model_.Grid.RowCount();
+  const CellGeometry geometry{pitch()};
+  const int CellPitch = geometry.pitch;
+  const int CellSize = geometry.size();
   const int firstCol = dirty.left() / CellPitch;
   const int firstRow = dirty.top() / CellPitch;
   const int lastCol = std::min(cols - 1, dirty.right() / CellPitch);
@@ -110,11 +130,11 @@ void GridView::paintEvent(QPaintEvent* event) {
                      LineColour);
 
   if (!model_.CellsReady) return;
-  CellPainter cells(painter);
+  CellPainter cells(painter, CellPitch);
   for (int row = firstRow; row <= lastRow; ++row)
     for (int col = firstCol; col <= lastCol; ++col) {
       const Tspec* record = model_.Grid.Record(col, row);
-      cells.draw(cellRect(col, row), record ? *record : FallbackLook, model_.Grid.Text(col, row));
+      cells.draw(geometry.rect(col, row), record ? *record : FallbackLook, model_.Grid.Text(col, row));
     }
 }
 

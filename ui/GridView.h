@@ -1,7 +1,8 @@
 #pragma once
 // GridView: paints the puzzle grid from the model, every cell in the look of its Tspec record
-// (21-pixel cells, 22 pixels apart), inside the raised panel GridPan. It maps pointer positions to
-// cells and forwards presses and movements; it keeps no data of its own.
+// (21-pixel cells, 22 pixels apart, or closer for a grid fitted to the window), inside the raised
+// panel GridPan. It maps pointer positions to cells and forwards presses and movements; it keeps
+// no data of its own.
 
 #include <QFrame>
 #include <QPoint>
@@ -26,6 +27,8 @@ class GridView : public QWidget {
 
   // Takes the size the model's layout gives (GridWidth by GridHeight).
   void applyLayout();
+  // Pixels from one cell to the next, as the model's layout gives it.
+  int pitch() const;
 
  signals:
   // Any mouse button went down over a cell.

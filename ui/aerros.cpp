@@ -56,7 +56,8 @@ TAllowed::TAllowed(int allowedErrors, QWidget* parent) : QDialog(parent) {
 
   Button1 = new QPushButton("OK", this);
   Button1->setGeometry(320, 70, 89, 34);
-  Button1->setAutoDefault(false);
+  // RETURN does what OK does (the field passes it on); Escape closes the dialog without it.
+  Button1->setDefault(true);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());

@@ -12,6 +12,8 @@ namespace {
 QPushButton* MakeButton(const QString& caption, int left, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
   button->setAutoDefault(false);
+  // A click leaves the keyboard with the row box, where the rows are typed.
+  button->setFocusPolicy(Qt::TabFocus);
   button->setGeometry(left, 96, 80, 25);
   return button;
 }
@@ -72,4 +74,7 @@ void TGridEntryForm::AcceptTypedRow() {
   Rowofchars->setFocus();
 }
 
-void TGridEntryForm::NewClick() { entry_.NewClick(); }
+void TGridEntryForm::NewClick() {
+  entry_.NewClick();
+  Rowofchars->setFocus();
+}

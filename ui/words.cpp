@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -125,8 +126,8 @@ TWordForm::TWordForm(WindowSetup setup, QWidget* parent)
   setObjectName(QStringLiteral("WordForm"));
   setWindowTitle(QStringLiteral("Glimmerset by MARLOCK"));
   setWindowFlag(Qt::FramelessWindowHint, true);
-  setMinimumSize(750, 550);
-  setMaximumSize(1024, 768);
+  setMinimumSize(kMinWidth, kMinHeight);
+  setMaximumSize(kMaxWidth, kMaxHeight);
   resize(882, 554);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   helpFile_ = QStringLiteral("C:\\Glimmerset\\glimmerset.hlp");
@@ -151,6 +152,7 @@ void TWordForm::BuildControls() {
   Image1 = new WindowBackground(this);
   Image1->setObjectName(QStringLiteral("Image1"));
   setCentralWidget(Image1);
+  Image1->installEventFilter(this);
   QWidget* form = Image1;
 
   Image1->setPicture(QPixmap(QStringLiteral(":/ui/background.jpg")));
@@ -284,12 +286,25 @@ void TWordForm::BuildStatusBar() {
   auto* bar = new QStatusBar(this);
   bar->setObjectName(QStringLiteral("StatusBar"));
   bar->setSizeGripEnabled(false);
+  // The panels sit edge to edge in a row of their own (the status bar would space its own items
+  // apart), and the last one runs to the end of the bar, as on the platform's status bars.
+  auto* row = new QWidget(bar);
+  row->setObjectName(QStringLiteral("StatusPanels"));
+  auto* panels = new QHBoxLayout(row);
+  panels->setContentsMargins(0, 0, 0, 0);
+  panels->setSpacing(0);
   for (std::size_t i = 0; i < StatusPanels.size(); ++i) {
-    StatusPanels[i] = new QLabel(bar);
+    StatusPanels[i] = new QLabel(row);
     StatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    StatusPanels[i]->setFixedWidth(widths[i]);
     StatusPanels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    bar->addWidget(StatusPanels[i]);
+    const bool last = i + 1 == StatusPanels.size();
+    if (last)
+      StatusPanels[i]->setMinimumWidth(widths[i]);
+    else
+      StatusPanels[i]->setFixedWidth(widths[i]);
+    StatusPanels[i]->setSizePolicy(last ? QSizePolicy::Ignored : QSizePolicy::Fixed, QSizePolicy::Preferred);
+    panels->addWidget(StatusPanels[i], last ? 1 : 0);
   }
+  bar->addWidget(row, 1);
   setStatusBar(bar);
 }

@@ -96,8 +96,10 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   void Changed(glimmerset::ModelChange what) override;
 
   // Runs a user command: refused while a long operation runs when it would change the model;
-  // a CommandError ends it and its text is shown in a message box.
+  // a CommandError ends it and its text is shown in a message box, and so does a failure to get
+  // memory, with kOutOfMemoryText.
   void RunCommand(const std::function<void()>& command, bool changesModel = true);
+  static constexpr const char* kOutOfMemoryText = "Not enough memory to finish this command";
   // Shows one of the program's own dialogs modally (through the injectable dialogs).
   int RunDialog(QDialog& dialog);
 
@@ -166,17 +168,22 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();
   void BuildOptionPanel();
   void BuildStatusBar();
   void BuildMenus();
+  void ShowMenuPictures();
   void BuildLinkPanel();
   void BuildAboutBox();
   void ConnectCommands();
   void MaximiseToScreen();
   void ApplyLoadedSettings();
+  void ReportOutOfMemory();
+  // Opens a dialog that works on the grid beside it, inside the screen.
+  void PlaceBesideGrid(QDialog& dialog);
   void CollectSettings();
   void LoadStartupGrid();
 
@@ -200,9 +207,15 @@ class TWordForm : public QMainWindow, public glimmerset::UiPort {
   glimmerset::EnterGrid enterGrid_;
   TAnswersEntry* answersEntry_ = nullptr;  // one answer entry dialog for the whole run, owned as a child
 
+  // The window's size limits.
+  static constexpr int kMinWidth = 750, kMinHeight = 550, kMaxWidth = 1024, kMaxHeight = 768;
+  // How long after its own re-show the window takes an activation for that re-show's (ms).
+  static constexpr int kReshowSettle = 1000;
+
   bool startupDone_ = false;
   bool startupFinished_ = false;
   QString startupGrid_;
+  bool ownReshow_ = false;  // the window re-showed itself after a border change
   bool closeAfterBusy_ = false;
   bool answerListDirty_ = false;
   QString helpFile_;

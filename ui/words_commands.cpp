@@ -12,6 +12,10 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
+#include <QUrl>
+#include <new>
+#include <stdexcept>
 
 #include "ConstructPort.h"
 #include "EventPump.h"
@@ -60,15 +64,31 @@ void TWordForm::RunCommand(const std::function<void()>& command, bool changesMod
   } catch (const CommandError& error) {
     FlushPendingViews();
     dialogs_->ShowMessage(this, QString::fromStdString(error.what()));
+  } catch (const std::bad_alloc&) {
+    ReportOutOfMemory();
+  } catch (const std::length_error&) {
+    ReportOutOfMemory();  // a size no container can hold: an allocation failure all the same
   }
   FlushPendingViews();
+}
+
+void TWordForm::ReportOutOfMemory() {
+  FlushPendingViews();
+  dialogs_->ShowMessage(this, QString::fromLatin1(kOutOfMemoryText));
 }
 
 // ---- start-up and close ----
 
 bool TWordForm::event(QEvent* event) {
   const bool handled = QMainWindow::event(event);
-  if (event->type() == QEvent::WindowActivate) FormCreate();
+  if (event->type() == QEvent::WindowActivate) {
+    // The activation that follows the window's own re-show after a border change is not the
+    // user coming back to it: it leaves the size Maximise chose.
+    if (ownReshow_)
+      ownReshow_ = false;
+    else
+      FormCreate();
+  }
   return handled;
 }
 
@@ -165,14 +185,25 @@ void TWordForm::ShowStatusClick() { statusBar()->setVisible(ShowStatus->isChecke
 void TWordForm::Maximise1Click() {
   const bool framed = Maximise->isChecked();
   const QRect screenArea = screen() ? screen()->geometry() : QRect(0, 0, 1024, 768);
+  const bool wasShown = isVisible();
   setWindowFlag(Qt::FramelessWindowHint, !framed);
   setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, framed);
   if (framed) {
+    // A fixed frame: the window system is asked for one size only, the screen's.
+    const QSize screenSize = screenArea.size().boundedTo(QSize(kMaxWidth, kMaxHeight)).expandedTo(QSize(kMinWidth, kMinHeight));
+    setFixedSize(screenSize);
     MaximiseToScreen();
   } else {
+    setMinimumSize(kMinWidth, kMinHeight);
+    setMaximumSize(kMaxWidth, kMaxHeight);
     setWindowState(Qt::WindowNoState);
     resize(800, 600);
-    move(screenArea.center() - QPoint(400, 300));
+    move(screenArea.topLeft() + QPoint((screenArea.width() - 800) / 2, (screenArea.height() - 600) / 2));
+  }
+  if (wasShown) {
+    // The border change hid the window; showing it again brings an activation of its own.
+    ownReshow_ = true;
+    QTimer::singleShot(kReshowSettle, this, [this] { ownReshow_ = false; });
   }
   show();
 }

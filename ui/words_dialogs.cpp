@@ -2,6 +2,11 @@
 // answer entry, the allowed errors box and the demo chooser. The construction wizard opens
 // through the port's grid size question.
 #include <QDialog>
+#include <QScreen>
+
+#include "DialogPlacement.h"
+#include "GridView.h"
+#include "WindowBackground.h"
 
 #include "AnswerEntry.h"
 #include "EditUnit.h"
@@ -16,10 +21,23 @@ using namespace glimmerset;
 
 int TWordForm::RunDialog(QDialog& dialog) { return dialogs_->RunDialog(dialog); }
 
+void TWordForm::PlaceBesideGrid(QDialog& dialog) {
+  // The room the grid may grow into while the dialog works on it, then the grid's panel itself.
+  const GridArea free = FreeGridArea(Model().Layout);
+  const QRect room(Image1->mapToGlobal(QPoint(free.Left, free.Top)),
+                   Image1->mapToGlobal(QPoint(free.Right - 1, free.Bottom - 1)));
+  const QRect panel(gridPan_->mapToGlobal(QPoint(0, 0)), gridPan_->size());
+  const QRect shown = screen() ? screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+  // The window frame is not known before the dialog is shown: room is left for a usual one.
+  const QSize frame = dialog.size() + QSize(16, 40);
+  dialog.move(ui::BesideGrid(room, panel, frame, shown));
+}
+
 void TWordForm::EnterGridClick() {
   RunCommand([this] {
     enterGrid_.Begin();
     TGridEntryForm entry(session(), enterGrid_.EntryColumns, [this] { return settings_.Regular; }, this);
+    PlaceBesideGrid(entry);
     enterGrid_.Finish(RunDialog(entry) == QDialog::Accepted);
   });
 }
@@ -27,6 +45,7 @@ void TWordForm::EnterGridClick() {
 void TWordForm::EditGridClick() {
   RunCommand([this] {
     TGridEdit edit(session(), this);
+    PlaceBesideGrid(edit);
     RunDialog(edit);
   });
 }

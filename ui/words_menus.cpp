@@ -5,9 +5,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <utility>
 
 #include "AnswerListView.h"
 #include "GridView.h"
+#include "MenuPictures.h"
 #include "WordBox.h"
 #include "controls/OvalButton.h"
 #include "words.h"
@@ -93,6 +95,28 @@ void TWordForm::BuildMenus() {
   WebsiteAction = AddEntry(help, "Visit our Website", "VisitourWebsite1");
 
   Menus = {file, glimmerset, options, answers, help};
+  ShowMenuPictures();
+}
+
+void TWordForm::ShowMenuPictures() {
+  // Pictures beside the entries a user looks for one on; ticked entries show their tick instead.
+  const std::pair<QAction*, MenuPicture> pictures[] = {
+      {LoadGridAction, MenuPicture::LoadGrid},       {LoadAnswerListAction, MenuPicture::LoadList},
+      {LoadGlimmersetAction, MenuPicture::LoadPuzzle}, {SaveGridAction, MenuPicture::SaveGrid},
+      {SaveAnswersAction, MenuPicture::SaveList},    {SaveGlimmersetAction, MenuPicture::SavePuzzle},
+      {CaptureAction, MenuPicture::Scanner},         {LoadGridScanAction, MenuPicture::LoadGrid},
+      {LoadAnswerScanAction, MenuPicture::LoadList}, {PrintAction, MenuPicture::Print},
+      {PrintPreviewAction, MenuPicture::PrintPreview}, {PrinterSetupAction, MenuPicture::PrinterSetup},
+      {ExitAction, MenuPicture::Exit},               {ManualEntryAction, MenuPicture::GridEntry},
+      {EditMenuItem, MenuPicture::GridEdit},         {ScanGridAction, MenuPicture::Scanner},
+      {DemoAction, MenuPicture::Demo},               {AnswerFontAction, MenuPicture::Font},
+      {GridFontAction, MenuPicture::Font},           {BackgroundAction, MenuPicture::Background},
+      {OcrSoftwareAction, MenuPicture::Scanner},     {AnswersManualEntryAction, MenuPicture::ListEntry},
+      {ScanAnswersAction, MenuPicture::Scanner},     {HelpAction, MenuPicture::Help},
+      {AboutAction, MenuPicture::About},             {EmailAction, MenuPicture::Email},
+      {WebsiteAction, MenuPicture::Website},
+  };
+  for (const auto& [action, picture] : pictures) action->setIcon(MenuIcon(picture));
 }
 
 void TWordForm::ConnectCommands() {

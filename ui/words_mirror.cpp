@@ -8,6 +8,7 @@
 
 #include "AnswerListView.h"
 #include "GridView.h"
+#include "WindowBackground.h"
 #include "WordBox.h"
 #include "controls/OvalButton.h"
 #include "words.h"
@@ -35,6 +36,7 @@ void TWordForm::Changed(ModelChange what) {
       break;
     case ModelChange::ListLayout:
       RefreshLayout();
+      session().RefitGrid();
       break;
     case ModelChange::Status:
       RefreshStatus();
@@ -95,4 +97,15 @@ void TWordForm::RefreshLayout() {
 void TWordForm::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (centralWidget()) Model().Layout.WindowWidth = centralWidget()->width();
+}
+
+bool TWordForm::eventFilter(QObject* watched, QEvent* event) {
+  // The client area changes with the window, the menu bar and the status bar: a grid that no
+  // longer fits in it is laid out again.
+  if (watched == Image1 && event->type() == QEvent::Resize) {
+    Model().Layout.WindowWidth = Image1->width();
+    Model().Layout.WindowHeight = Image1->height();
+    session().RefitGrid();
+  }
+  return QMainWindow::eventFilter(watched, event);
 }

@@ -286,6 +286,67 @@ TEST_F(GameTest, TrackingCarriesIntoTheNextGame) {
   EXPECT_EQ(CellColour(0, 0), HighlightFor(1));
 }
 
+// The cells a missing answer's failed search left behind are no path to follow.
+TEST_F(GameTest, AMissingAnswerCannotBeTracedThroughWhatItsSearchLeft) {
+  struct Case {
+    std::vector<std::string> grid, answers;
+    int pick;  // the list line made current before tracing
+  };
+  for (const Case& c : {Case{{"ABXX", "XXXC"}, {"ABC"}, 0}, Case{{"ABXX", "XXXC", "CATX"}, {"CAT", "ABC"}, 1}}) {
+    LoadGrid(c.grid);
+    LoadAnswers(c.answers);
+    Start();
+    core.commands.SelChange(c.pick);
+    std::vector<std::pair<int, int>> leftovers;
+    for (int k = 1; k <= 3; ++k) {
+      const GridPos pos = model.Paths.Get(c.pick + 1, k);
+      ASSERT_TRUE(pos.IsSet()) << "the failed search leaves its letters";
+      leftovers.emplace_back(pos.Col, pos.Row);
+    }
+    Trace(leftovers);
+    EXPECT_TRUE(port.messages.empty()) << c.answers.back();
+    EXPECT_EQ(model.FoundCount, 0);
+    EXPECT_EQ(model.ErrorCount, 1) << "the press on its first letter is a wrong one";
+    EXPECT_FALSE(model.Tracking);
+    EXPECT_TRUE(model.GameRunning);
+    EXPECT_EQ(model.Answers[static_cast<std::size_t>(c.pick)].LineColour, colours::Red);
+  }
+  // The present answer still ends the game on its own.
+  core.commands.SelChange(0);
+  Trace({{0, 2}, {1, 2}, {2, 2}});
+  EXPECT_EQ(port.messages, std::vector<std::string>{"Found CAT Glimmerset Completed "});
+}
+
+// An answer that lies in the grid more than once is found at any of its places.
+TEST_F(GameTest, AnyPlaceOfAnAnswerCanBeTraced) {
+  struct Case {
+    std::vector<std::string> grid;
+    std::vector<std::pair<int, int>> trace;
+  };
+  const std::vector<Case> cases = {
+      {{"CATXX", "XXXXX", "XXCAT"}, {{2, 2}, {3, 2}, {4, 2}}},  // the second place, left to right
+      {{"CATXX", "XXXXX", "XXCAT"}, {{0, 0}, {1, 0}, {2, 0}}},  // the place the check found
+      {{"CATXX", "XXXXX", "TACXX"}, {{2, 2}, {1, 2}, {0, 2}}},  // a second place read right to left
+      {{"CATXC", "XXXXA", "XXXXT"}, {{4, 0}, {4, 1}, {4, 2}}},  // a second place going down
+  };
+  for (const Case& c : cases) {
+    LoadGrid(c.grid);
+    LoadAnswers({"CAT"});
+    Start();
+    Trace(c.trace);
+    EXPECT_EQ(port.messages, std::vector<std::string>{"Found CAT Glimmerset Completed "}) << c.grid[2];
+    EXPECT_EQ(model.ErrorCount, 0) << c.grid[2];
+    for (const auto& [col, row] : c.trace) EXPECT_EQ(CellColour(col, row), HighlightFor(1)) << c.grid[2];
+  }
+  // Only a first letter starts a place: a press on the middle of one is wrong.
+  LoadGrid({"CATXX", "XXXXX", "XXCAT"});
+  LoadAnswers({"CAT"});
+  Start();
+  core.game.PressCell(3, 2);
+  EXPECT_EQ(model.ErrorCount, 1);
+  EXPECT_FALSE(model.Tracking);
+}
+
 TEST(GameTextTest, ScoreAndCoordinateTexts) {
   testing::RecordingPort port;
   PuzzleCore core(port);

@@ -96,8 +96,8 @@ TEST_F(GridFileTest, FailedLoadsChangeNothing) {
       {std::string("2\n2\nA\0B\n", 8), "List index out of bounds (3)"},
       {"\x89PNG\r\n\x1a\n\0\0\0\rIHDR", "'\x89PNG' is not a valid integer value"},
       {std::string(10000, 'Z') + "\n1\n", "'" + std::string(10000, 'Z') + "' is not a valid integer value"},
-      {std::string(5 * 1024 * 1024, '7'), "'" + std::string(5 * 1024 * 1024, '7') + "' is not a valid integer value"},
-      {"3\n3\n" + std::string(5 * 1024 * 1024, 'x'), "List index out of bounds (3)"},
+      {std::string(512 * 1024, '7'), "'" + std::string(512 * 1024, '7') + "' is not a valid integer value"},
+      {"3\n3\n" + std::string(512 * 1024, 'x'), "List index out of bounds (3)"},
   };
   for (const auto& [text, error] : cases) {
     SetGrid({"AB", "CD"});

@@ -60,4 +60,24 @@ TEST(DialogAllowedTest, ClosingAnotherWayIsNotOk) {
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
+// RETURN in the number field does what OK does; Escape there closes without the number.
+TEST(DialogAllowedTest, ReturnIsOkAndEscapeIsClosing) {
+  struct Case {
+    Qt::Key key;
+    int result;
+  };
+  for (const Case c : {Case{Qt::Key_Return, QDialog::Accepted}, Case{Qt::Key_Enter, QDialog::Accepted},
+                       Case{Qt::Key_Escape, QDialog::Rejected}}) {
+    TAllowed dialog{10};
+    ASSERT_TRUE(dialogtest::Activate(&dialog));
+    ASSERT_EQ(QApplication::focusWidget(), dialog.SpinEdit1);
+    dialog.SpinEdit1->selectAll();
+    dialogtest::TypeWhereTheFocusIs("37");
+    QTest::keyClick(QApplication::focusWidget(), c.key);
+    EXPECT_FALSE(dialog.isVisible()) << c.key;
+    EXPECT_EQ(dialog.result(), c.result) << c.key;
+    if (c.result == QDialog::Accepted) EXPECT_EQ(dialog.Value(), 37);
+  }
+}
+
 }  // namespace

@@ -130,4 +130,15 @@ TEST_F(DialogAnswerEntryTest, FortyWordsAtMost) {
   EXPECT_TRUE(form.AnswerName->text().isEmpty());
 }
 
+// After Clear All the next word is typed straight away: the keyboard stays with the word box.
+TEST_F(DialogAnswerEntryTest, AfterClearAllTypingGoesToTheWordBox) {
+  ASSERT_TRUE(dialogtest::Activate(&form));
+  TypeLine(form.AnswerName, "cat");
+  ClickCentre(form.Button2);
+  EXPECT_EQ(QApplication::focusWidget(), form.AnswerName);
+  dialogtest::TypeWhereTheFocusIs("dog");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(Items(), QStringList{"DOG"});
+}
+
 }  // namespace

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
 #include "DialogTestHelpers.h"
 #include "RecordingPort.h"
@@ -112,6 +114,24 @@ TEST_F(DialogGridEditTest, CloseAndEscapeCloseTheDialog) {
   QTest::keyClick(second.Rowofchars, Qt::Key_Escape);
   EXPECT_FALSE(second.isVisible());
   EXPECT_EQ(session.Model.Grid.RowText(0), "ABC");
+}
+
+// The spin arrows choose the row; what is typed next goes to the row box, not the spin box.
+TEST_F(DialogGridEditTest, AfterTheSpinArrowsTypingGoesToTheRowBox) {
+  Open(5, 3);
+  ASSERT_TRUE(dialogtest::Activate(&form));
+  QStyleOptionSpinBox option;
+  option.initFrom(form.CurrentRow);
+  option.subControls = QStyle::SC_SpinBoxUp;
+  const QRect up = form.CurrentRow->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, form.CurrentRow);
+  QTest::mouseClick(form.CurrentRow, Qt::LeftButton, {}, up.center());
+  ASSERT_EQ(form.CurrentRow->value(), 2);
+  EXPECT_EQ(QApplication::focusWidget(), form.Rowofchars);
+  form.Rowofchars->clear();
+  dialogtest::TypeWhereTheFocusIs("xyz");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(Row(1), "XYZ");
+  EXPECT_EQ(form.CurrentRow->value(), 3);
 }
 
 }  // namespace

@@ -128,4 +128,16 @@ TEST_F(DialogGridEntryTest, LimitMessageEmptiesTheBox) {
   EXPECT_EQ(enter.EntryColumns, 0);
 }
 
+// After New Grid the next row is typed straight away: the keyboard stays with the row box.
+TEST_F(DialogGridEntryTest, AfterNewGridTypingGoesToTheRowBox) {
+  ASSERT_TRUE(dialogtest::Activate(&form));
+  TypeLine(form.Rowofchars, "abc");
+  ClickCentre(form.New);
+  EXPECT_EQ(QApplication::focusWidget(), form.Rowofchars);
+  dialogtest::TypeWhereTheFocusIs("wxyz");
+  EXPECT_EQ(form.Rowofchars->text(), "wxyz");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(Rows(), QStringList{"WXYZ"});
+}
+
 }  // namespace

@@ -109,3 +109,25 @@ TEST_F(WordsCommandsTest, SolveWithoutAGridIsRefused) {
 
 }  // namespace
 }  // namespace glimmerset::ui::testing
+
+namespace glimmerset::ui::testing {
+namespace {
+
+// A command that runs out of memory ends like any other failing command: a message, the puzzle
+// as it was, and the window goes on taking commands.
+TEST_F(WordsCommandsTest, AnAllocationFailureEndsTheCommandWithAMessage) {
+  TWordForm& form = Open();
+  LoadPuzzle(CapitalsPuzzle());
+  dialogs->messages.clear();
+  form.RunCommand([&form] { form.Model().Grid.SetSize(1 << 21, 1 << 21); });
+  EXPECT_EQ(dialogs->messages, QStringList{QString::fromLatin1(TWordForm::kOutOfMemoryText)});
+  EXPECT_EQ(form.Model().Grid.RowCount(), 6);
+  EXPECT_EQ(form.Model().Grid.RowText(1), "ZROMEKL");
+
+  QTest::keyClicks(form.word, QStringLiteral("ROME"));
+  Click(form.ScanBtn);
+  EXPECT_EQ(Panel(0), QStringLiteral("Found ROME"));
+}
+
+}  // namespace
+}  // namespace glimmerset::ui::testing

@@ -151,5 +151,29 @@ TEST_F(WordsDialogsTest, DemoChooserLoadsThePairBehindItAndStopsAGame) {
   EXPECT_TRUE(dialogs->messages.back().endsWith("Simple.glm"));
 }
 
+// The grid entry dialog opens beside the grid it fills, inside the screen, and stays clear of
+// the grid as it grows.
+TEST_F(WordsDialogsTest, GridEntryOpensBesideTheGrid) {
+  Open();
+  window->show();
+  LoadPuzzle(CapitalsPuzzle());
+  QRect placed;
+  bool clear = true;
+  dialogs->dialogScripts.push_back([&](QDialog& dialog) {
+    auto& entry = dynamic_cast<TGridEntryForm&>(dialog);
+    placed = entry.frameGeometry();
+    for (const char* row : {"abcdefghijkl", "abcdefghijkl", "abcdefghijkl", "abcdefghijkl", "abcdefghijkl"}) {
+      TypeLine(entry.Rowofchars, row);
+      const QRect panel(window->GridPan()->mapToGlobal(QPoint(0, 0)), window->GridPan()->size());
+      clear = clear && !placed.intersects(panel);
+    }
+    ClickCentre(entry.Button1);
+  });
+  Click(window->NewGridBtn);
+  ASSERT_EQ(dialogs->dialogTitles, QStringList{"Grid Entry"});
+  EXPECT_TRUE(window->screen()->availableGeometry().contains(placed)) << placed.x() << "," << placed.y();
+  EXPECT_TRUE(clear);
+}
+
 }  // namespace
 }  // namespace glimmerset::ui::testing

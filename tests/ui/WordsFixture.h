@@ -195,6 +195,14 @@ class WordsWindowFixture : public ::testing::Test {
     QApplication::sendEvent(&Grid(), &move);
   }
 
+  // Lets the window system's answers to what the test did arrive and be handled.
+  static void SettleEvents() {
+    for (int i = 0; i < 5; ++i) {
+      QApplication::processEvents();
+      QTest::qWait(20);
+    }
+  }
+
   static void Click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center()); }
 
   QColor PaintedCell(int col, int row) {
