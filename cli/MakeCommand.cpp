@@ -5,11 +5,11 @@
 #include "CliSupport.h"
 #include "Commands.h"
 #include "DirectionNames.h"
-#include "PairWriter.h"
 #include "core/CommandError.h"
 #include "core/Construction.h"
 #include "core/PuzzleSolution.h"
 #include "files/AnswerFile.h"
+#include "files/PairFile.h"
 #include "files/SettingsStore.h"
 
 namespace glimmerset::cli {
@@ -36,8 +36,8 @@ std::optional<MakeRequest> ReadRequest(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.addPositionalArgument(QStringLiteral("WORDLIST"), QStringLiteral("An answer file (.ans) or any word list (.txt)."));
   parser.addOptions({
-      {QStringLiteral("size"), QStringLiteral("A square grid of N by N cells (1 to 40)."), QStringLiteral("N")},
-      {QStringLiteral("rows"), QStringLiteral("The grid's rows (1 to 40), with --cols."), QStringLiteral("R")},
+      {QStringLiteral("size"), QStringLiteral("A square grid of N by N cells (2 to 40)."), QStringLiteral("N")},
+      {QStringLiteral("rows"), QStringLiteral("The grid's rows (2 to 40), with --cols."), QStringLiteral("R")},
       {QStringLiteral("cols"), QStringLiteral("The grid's columns (1 to 40), with --rows."), QStringLiteral("C")},
       {QStringLiteral("seed"), QStringLiteral("Makes the same puzzles on every run."), QStringLiteral("S")},
       {QStringLiteral("count"), QStringLiteral("Makes K puzzles, NAME-001 to NAME-K."), QStringLiteral("K")},
@@ -56,8 +56,9 @@ std::optional<MakeRequest> ReadRequest(const QStringList& arguments) {
   MakeRequest request;
   request.WordList = parser.positionalArguments().front();
   request.Out = parser.value(QStringLiteral("out"));
-  const auto size = IntOption(parser, QStringLiteral("size"), 1, MaximumGridSize);
-  const auto rows = IntOption(parser, QStringLiteral("rows"), 1, MaximumGridSize);
+  // A grid file holds at least two rows: Save Glimmerset leaves a one-row grid out.
+  const auto size = IntOption(parser, QStringLiteral("size"), 2, MaximumGridSize);
+  const auto rows = IntOption(parser, QStringLiteral("rows"), 2, MaximumGridSize);
   const auto cols = IntOption(parser, QStringLiteral("cols"), 1, MaximumGridSize);
   if (size && (rows || cols)) throw UsageError{QStringLiteral("give either --size or --rows and --cols, not both")};
   if (rows.has_value() != cols.has_value()) throw UsageError{QStringLiteral("--rows and --cols go together")};
@@ -98,7 +99,7 @@ int RunMake(const QStringList& arguments) {
     construction.ConstructPuzzle();
     if (!model.GridPresent) throw CommandError(port.Messages().empty() ? "The puzzle could not be made" : port.Messages().front());
     const QString name = PairName(*request, i);
-    WritePair(model.Grid, model.AnswersList, name);
+    WritePuzzlePair(model.Grid, model.AnswersList, name + QStringLiteral(".glm"), name + QStringLiteral(".ans"));
     if (!construction.Completed()) {
       status = kIncomplete;
       std::vector<std::string> answers;

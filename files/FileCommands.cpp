@@ -11,6 +11,7 @@
 #include "Demos.h"
 #include "GridFile.h"
 #include "GridText.h"
+#include "PairFile.h"
 #include "ProgramFolder.h"
 #include "SafeFile.h"
 #include "ScanImport.h"
@@ -92,16 +93,8 @@ void FileCommands::SaveGlimmersetClick() {
   if (!name) return;
   const QString answerFile = WithExtension(*name, ".ans");
   const QString gridFile = WithExtension(*name, ".glm");
-  // Both new files are written in full before either replaces an old one; the pair is
-  // remembered only once both are in place.
-  const LetterGrid& grid = session_.Model.Grid;
-  std::optional<PendingFile> gridPending;
-  if (grid.RowCount() >= 2) gridPending.emplace(gridFile, JoinTextLines(GridFileLines(grid)));
-  PendingFile answersPending(answerFile, JoinTextLines(session_.Model.AnswersList));
-  std::vector<PendingFile*> pending;
-  if (gridPending) pending.push_back(&*gridPending);
-  pending.push_back(&answersPending);
-  ReplaceFilesTogether(pending.data(), pending.size());
+  // The pair is remembered only once both files are in place.
+  WritePuzzlePair(session_.Model.Grid, session_.Model.AnswersList, gridFile, answerFile);
   settings_.AnswerFileName = answerFile;
   settings_.GridFileName = gridFile;
 }

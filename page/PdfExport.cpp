@@ -2,11 +2,11 @@
 
 #include <QBuffer>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "AnswerKeyPage.h"
 #include "PageFrame.h"
 #include "core/CommandError.h"
+#include "files/SafeFile.h"
 
 namespace glimmerset::page {
 
@@ -35,13 +35,7 @@ QByteArray MakePdf(const QString& title, const std::vector<PagePainting>& pages)
 void WritePdf(const QString& fileName, const std::vector<PagePainting>& pages) {
   const QByteArray document = MakePdf(QStringLiteral("Glimmerset"), pages);
   if (document.isEmpty()) CannotCreate(fileName);
-  QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly)) CannotCreate(fileName);
-  if (file.write(document) != document.size() || !file.flush() || file.error() != QFileDevice::NoError) {
-    file.cancelWriting();
-    CannotCreate(fileName);
-  }
-  if (!file.commit()) CannotCreate(fileName);
+  ReplaceFile(fileName, std::string_view(document.constData(), static_cast<std::size_t>(document.size())));
 }
 
 std::vector<PagePainting> PuzzleAndKeyPages(const PrintPageText& puzzle, const AnswerKeyText& key, const QString& dateText) {

@@ -142,12 +142,12 @@ TEST_F(Cli, BadInputGivesTheProgramsMessageStatusTwoAndNoHalfWrittenFile) {
   };
   const Case cases[] = {
       {{"make", "missing.txt", "--out", "x"}, "Cannot open file missing.txt"},
-      {{"make", "words.txt", "--size", "41", "--out", "x"}, "--size takes a whole number from 1 to 40"},
-      {{"make", "words.txt", "--size", "0", "--out", "x"}, "--size takes a whole number from 1 to 40"},
+      {{"make", "words.txt", "--size", "41", "--out", "x"}, "--size takes a whole number from 2 to 40"},
+      {{"make", "words.txt", "--size", "1", "--out", "x"}, "--size takes a whole number from 2 to 40"},
       {{"make", "words.txt", "--rows", "5", "--out", "x"}, "--rows and --cols go together"},
       {{"make", "words.txt", "--directions", "sideways", "--out", "x"}, "Unknown direction \"sideways\""},
       {{"make", "two.txt", "--out", "x"}, "at least 3 are needed"},
-      {{"make", "words.txt", "--out", "no-such-folder/x"}, "Cannot create file no-such-folder/x.glm"},
+      {{"make", "words.txt", "--out", "no-such-folder/x"}, "Cannot create file no-such-folder/x."},
       {{"solve", "bad.glm", "words.txt"}, "'three' is not a valid integer value"},
       {{"solve", "missing.glm", "words.txt"}, "Cannot open file missing.glm"},
   };
