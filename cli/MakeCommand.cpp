@@ -1,5 +1,6 @@
 // glimmerset-cli make: new puzzles from a word list, constructed as Make does, saved as pairs.
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <random>
 
 #include "CliSupport.h"
@@ -10,6 +11,7 @@
 #include "core/PuzzleSolution.h"
 #include "files/AnswerFile.h"
 #include "files/PairFile.h"
+#include "files/SafeFile.h"
 #include "files/SettingsStore.h"
 
 namespace glimmerset::cli {
@@ -99,7 +101,7 @@ int RunMake(const QStringList& arguments) {
     construction.ConstructPuzzle();
     if (!model.GridPresent) throw CommandError(port.Messages().empty() ? "The puzzle could not be made" : port.Messages().front());
     const QString name = PairName(*request, i);
-    WritePuzzlePair(model.Grid, model.AnswersList, name + QStringLiteral(".glm"), name + QStringLiteral(".ans"));
+    WritePuzzlePairQuickly(model.Grid, model.AnswersList, name + QStringLiteral(".glm"), name + QStringLiteral(".ans"));
     if (!construction.Completed()) {
       status = kIncomplete;
       std::vector<std::string> answers;
@@ -111,6 +113,9 @@ int RunMake(const QStringList& arguments) {
     }
     progress.Step();
   }
+  // The whole batch reaches the disk at once rather than file by file.
+  const QString folder = QFileInfo(request->Out).absolutePath();
+  if (!SyncFolder(folder)) throw CommandError("Cannot create file " + PairName(*request, request->Count).toStdString() + ".ans");
   return status;
 }
 

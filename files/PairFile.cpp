@@ -19,4 +19,12 @@ void WritePuzzlePair(const LetterGrid& grid, const std::vector<std::string>& ans
   ReplaceFilesTogether(pending.data(), pending.size());
 }
 
+void WritePuzzlePairQuickly(const LetterGrid& grid, const std::vector<std::string>& answers, const QString& gridFile,
+                            const QString& answerFile) {
+  std::vector<std::pair<QString, std::string>> files;
+  if (grid.RowCount() >= 2) files.emplace_back(gridFile, JoinTextLines(GridFileLines(grid)));
+  files.emplace_back(answerFile, JoinTextLines(answers));
+  PlaceFilesQuickly(files);
+}
+
 }  // namespace glimmerset

@@ -15,5 +15,9 @@ namespace glimmerset {
 // CommandError "Cannot create file %s" naming the file that failed.
 void WritePuzzlePair(const LetterGrid& grid, const std::vector<std::string>& answers, const QString& gridFile,
                      const QString& answerFile);
+// The same pair for a batch: both files in full before either is put in place, without waiting
+// for the disk after each pair (the batch calls SyncFolder at its end).
+void WritePuzzlePairQuickly(const LetterGrid& grid, const std::vector<std::string>& answers, const QString& gridFile,
+                            const QString& answerFile);
 
 }  // namespace glimmerset

@@ -9,6 +9,7 @@
 #include "core/CommandError.h"
 
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -48,7 +49,7 @@ std::optional<std::string> OldContent(const QString& fileName) {
 
 }  // namespace
 
-bool WriteAllBytes(QIODevice& device, std::string_view bytes) {
+bool WriteAllBytes(QIODevice& device, std::string_view bytes, bool waitForDisk) {
   const char* next = bytes.data();
   qint64 left = static_cast<qint64>(bytes.size());
   while (left > 0) {
@@ -59,7 +60,7 @@ bool WriteAllBytes(QIODevice& device, std::string_view bytes) {
   }
   if (auto* file = qobject_cast<QFileDevice*>(&device)) {
     if (!file->flush() || file->error() != QFileDevice::NoError) return false;
-    if (!SyncToDisk(*file)) return false;
+    if (waitForDisk && !SyncToDisk(*file)) return false;
   }
   return true;
 }
@@ -114,6 +115,47 @@ void ReplaceFilesTogether(PendingFile* const* files, std::size_t count) {
       throw;
     }
   }
+}
+
+void PlaceFilesQuickly(const std::vector<std::pair<QString, std::string>>& files) {
+  std::vector<QString> parts;
+  const auto removeParts = [&parts] {
+    for (const QString& part : parts) QFile::remove(part);
+  };
+  for (const auto& [fileName, bytes] : files) {
+    if (QFileInfo(fileName).isDir()) {
+      removeParts();
+      CannotCreate(fileName);
+    }
+    const QString part = fileName + QStringLiteral(".part");
+    QFile file(part);
+    parts.push_back(part);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAllBytes(file, bytes, false)) {
+      file.close();
+      removeParts();
+      CannotCreate(fileName);
+    }
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    QFile::remove(files[i].first);
+    if (!QFile::rename(parts[i], files[i].first)) {
+      removeParts();
+      CannotCreate(files[i].first);
+    }
+  }
+}
+
+bool SyncFolder(const QString& folder) {
+#ifdef Q_OS_UNIX
+  const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (handle < 0) return false;
+  const bool synced = ::syncfs(handle) == 0;
+  ::close(handle);
+  return synced;
+#else
+  Q_UNUSED(folder);
+  return true;
+#endif
 }
 
 }  // namespace glimmerset

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 class QSaveFile;
 
@@ -18,7 +20,8 @@ namespace glimmerset {
 // Writes every byte to the device, checking each write (a short write goes on with the rest).
 // For a file it then flushes its buffer and asks the system to put the file on the disk. False
 // on any failure.
-bool WriteAllBytes(QIODevice& device, std::string_view bytes);
+// Without waitForDisk the file is left to the system to put on the disk in its own time.
+bool WriteAllBytes(QIODevice& device, std::string_view bytes, bool waitForDisk = true);
 
 // The new content of one file, written in full beside it but not yet in its place.
 class PendingFile {
@@ -52,5 +55,13 @@ void ReplaceFile(const QString& fileName, std::string_view bytes);
 // one cannot be put in place the earlier ones get their old content back. Throws the error of
 // the file that failed.
 void ReplaceFilesTogether(PendingFile* const* files, std::size_t count);
+
+// For batches of files: writes each file in full beside its place (every write and the flush
+// checked) before any is renamed into place, without waiting for the disk after each one; the
+// batch then asks once for everything to reach the disk (SyncFolder). Throws CommandError
+// "Cannot create file %s" naming the file that failed, leaving none of the new files behind.
+void PlaceFilesQuickly(const std::vector<std::pair<QString, std::string>>& files);
+// Asks the system to put everything written below the folder on the disk; false on failure.
+bool SyncFolder(const QString& folder);
 
 }  // namespace glimmerset

@@ -21,9 +21,18 @@ namespace {
 constexpr int kUsualColumnLines = 11;
 const QColor kTitleBlue(0, 0, 255);
 
+// The title pictures, loaded once: every page then paints the same image, which a PDF file
+// stores only once however many pages show it.
+const QImage& TitlePicture(bool left) {
+  static const bool registered = (RegisterPagePictures(), true);
+  (void)registered;
+  static const QImage leftPicture(QStringLiteral(":/page/title-left.png"));
+  static const QImage rightPicture(QStringLiteral(":/page/title-right.png"));
+  return left ? leftPicture : rightPicture;
+}
+
 // A picture drawn as large as fits the box, keeping its shape, centred in it.
-void PaintPicture(QPainter& painter, const QRectF& box, const QString& resource) {
-  const QImage picture(resource);
+void PaintPicture(QPainter& painter, const QRectF& box, const QImage& picture) {
   if (picture.isNull()) return;
   QSizeF size = picture.size();
   size.scale(box.size(), Qt::KeepAspectRatio);
@@ -56,13 +65,11 @@ QFont Sized(QFont font, double points) {
 }
 
 void PaintTitleBand(QPainter& painter, const PageFrame& frame, const QString& title) {
-  static const bool registered = (RegisterPagePictures(), true);
-  (void)registered;
   PaintPicture(painter, frame.Box(kLeftPicture.Left, kTitleBandTop + kLeftPicture.Top, kLeftPicture.Width, kLeftPicture.Height),
-               QStringLiteral(":/page/title-left.png"));
+               TitlePicture(true));
   PaintPicture(painter,
                frame.Box(kRightPicture.Left, kTitleBandTop + kRightPicture.Top, kRightPicture.Width, kRightPicture.Height),
-               QStringLiteral(":/page/title-right.png"));
+               TitlePicture(false));
   painter.setFont(frame.Font(TitleLabelFont(title, *painter.device()), kTitlePoints));
   painter.setPen(kTitleBlue);
   painter.drawText(frame.Box(0, kTitleBandTop + kTitleTop, kBandWidth, kTitleHeight), Qt::AlignCenter | Qt::TextSingleLine, title);

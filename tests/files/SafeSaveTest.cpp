@@ -9,6 +9,7 @@
 #include "FileTestSupport.h"
 #include "files/FileCommands.h"
 #include "files/ProgramFolder.h"
+#include "files/PairFile.h"
 #include "files/SafeFile.h"
 #include "files/SettingsStore.h"
 
@@ -182,6 +183,29 @@ TEST_F(FullDiskTest, SavesOntoAFullDiskFailAndKeepTheOldFiles) {
     EXPECT_EQ(settings.AnswerFileName, Path("remembered.ans")) << c.command;
   }
   EXPECT_EQ(QDir(disk).entryList(QDir::Files).size(), 5);  // the four files and the filler, no leftovers
+}
+
+TEST_F(FullDiskTest, ABatchPairOntoAFullDiskFailsAndLeavesNoPartOfIt) {
+  const QString pairGrid = Put("pair.glm", "old pair grid");
+  const QString pairAnswers = Put("pair.ans", "old pair answers");
+  Fill();
+  EXPECT_EQ(ErrorOf([&] { WritePuzzlePairQuickly(session.Model.Grid, {"NEW", "WORDS"}, pairGrid, pairAnswers); }),
+            "Cannot create file " + pairGrid.toStdString());
+  EXPECT_EQ(ReadBytes(pairGrid), "old pair grid");
+  EXPECT_EQ(ReadBytes(pairAnswers), "old pair answers");
+  EXPECT_EQ(QDir(disk).entryList(QDir::Files).size(), 3);  // the two files and the filler, no part files
+  EXPECT_TRUE(SyncFolder(disk));
+}
+
+TEST_F(SafeSaveTest, ABatchPairIsWrittenWholeAndAFolderInTheWayStopsItBeforeAnyFileIsPlaced) {
+  WritePuzzlePairQuickly(session.Model.Grid, {"NEW", "WORDS"}, Path("p.glm"), Path("p.ans"));
+  EXPECT_EQ(ReadBytes(Path("p.ans")), "NEW\r\nWORDS\r\n");
+  EXPECT_EQ(ReadBytes(Path("p.glm")).substr(0, 6), "2\r\n2\r\n");
+  QDir(dir.path()).mkdir("q.ans");
+  EXPECT_EQ(ErrorOf([&] { WritePuzzlePairQuickly(session.Model.Grid, {"X"}, Path("q.glm"), Path("q.ans")); }),
+            "Cannot create file " + Path("q.ans").toStdString());
+  EXPECT_FALSE(QFile::exists(Path("q.glm")));
+  EXPECT_FALSE(QFile::exists(Path("q.glm.part")));
 }
 
 TEST_F(FullDiskTest, SettingsSavedOntoAFullDiskKeepTheOldStore) {
