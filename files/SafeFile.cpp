@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <filesystem>
+#include <system_error>
 
 #include "TextFile.h"
 #include "core/CommandError.h"
@@ -118,28 +120,35 @@ void ReplaceFilesTogether(PendingFile* const* files, std::size_t count) {
 }
 
 void PlaceFilesQuickly(const std::vector<std::pair<QString, std::string>>& files) {
-  std::vector<QString> parts;
-  const auto removeParts = [&parts] {
-    for (const QString& part : parts) QFile::remove(part);
+  // A file that is not there yet is written in its place (and removed again on failure); one
+  // that is there gets its new content beside it, renamed over it once every file is written, so
+  // there is no moment without either.
+  std::vector<QString> written;
+  const auto removeWritten = [&written] {
+    for (const QString& file : written) QFile::remove(file);
   };
   for (const auto& [fileName, bytes] : files) {
-    if (QFileInfo(fileName).isDir()) {
-      removeParts();
+    const QFileInfo target(fileName);
+    if (target.isDir()) {
+      removeWritten();
       CannotCreate(fileName);
     }
-    const QString part = fileName + QStringLiteral(".part");
-    QFile file(part);
-    parts.push_back(part);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !WriteAllBytes(file, bytes, false)) {
+    const QString place = target.exists() ? fileName + QStringLiteral(".part") : fileName;
+    QFile file(place);
+    const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered | QIODevice::NewOnly);
+    if (opened) written.push_back(place);
+    if (!opened || !WriteAllBytes(file, bytes, false)) {
       file.close();
-      removeParts();
+      removeWritten();
       CannotCreate(fileName);
     }
   }
   for (std::size_t i = 0; i < files.size(); ++i) {
-    QFile::remove(files[i].first);
-    if (!QFile::rename(parts[i], files[i].first)) {
-      removeParts();
+    if (written[i] == files[i].first) continue;
+    std::error_code failed;
+    std::filesystem::rename(QFile::encodeName(written[i]).toStdString(), QFile::encodeName(files[i].first).toStdString(), failed);
+    if (failed) {
+      removeWritten();
       CannotCreate(files[i].first);
     }
   }
