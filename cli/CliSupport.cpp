@@ -18,7 +18,12 @@ bool ParseOrHelp(QCommandLineParser& parser, const QStringList& arguments, const
   parser.addOption(help);
   if (!parser.parse(arguments)) throw UsageError{parser.errorText()};
   if (parser.isSet(help)) {
-    PrintOut(parser.helpText());
+    // The parser names the program by its path; the usage line names the command as it is typed.
+    QString text = parser.helpText();
+    const qsizetype options = text.indexOf(QStringLiteral(" [options]"));
+    if (text.startsWith(QStringLiteral("Usage: ")) && options > 0)
+      text.replace(7, options - 7, QStringLiteral("glimmerset-cli ") + arguments.value(0));
+    PrintOut(text);
     return false;
   }
   return true;

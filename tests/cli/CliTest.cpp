@@ -55,6 +55,7 @@ TEST_F(Cli, UsageHelpAndVersion) {
       {{"frobnicate"}, 2, "", "Unknown command \"frobnicate\""},
       {{"--help"}, 0, "Usage: glimmerset-cli", ""},
       {{"--version"}, 0, "glimmerset-cli 1.", ""},
+      {{"make", "--help"}, 0, "Usage: glimmerset-cli make [options] WORDLIST", ""},
       {{"make", "--help"}, 0, "--directions", ""},
       {{"solve", "--help"}, 0, "--json", ""},
       {{"print", "--help"}, 0, "--key", ""},
