@@ -254,6 +254,20 @@ void Play(QPainter& p) {
   p.drawPath(triangle);
 }
 
+// A page with a red label across it, as PDF files are often shown.
+void PdfPage(QPainter& p) {
+  Page(p);
+  p.setPen(Qt::NoPen);
+  p.setBrush(WarmRed);
+  p.drawRoundedRect(QRectF(1, 9.5, 13, 5.5), 1.2, 1.2);
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setBold(true);
+  font.setPixelSize(5);
+  p.setFont(font);
+  p.setPen(PaperWhite);
+  p.drawText(QRectF(1, 9.5, 13, 5.5), Qt::AlignCenter, QStringLiteral("PDF"));
+}
+
 void Letter(QPainter& p) {
   QFont font(QStringLiteral("DejaVu Serif"));
   font.setBold(true);
@@ -313,6 +327,9 @@ void Draw(QPainter& p, MenuPicture picture) {
     case MenuPicture::PrinterSetup:
       Printer(p);
       Gear(p, QPointF(12, 4), 3.6);
+      break;
+    case MenuPicture::ExportPdf:
+      PdfPage(p);
       break;
     case MenuPicture::Exit:
       Door(p);

@@ -17,6 +17,7 @@ enum class MenuPicture {
   Print,
   PrintPreview,
   PrinterSetup,
+  ExportPdf,
   Exit,
   GridEntry,
   GridEdit,

@@ -107,6 +107,7 @@ void TWordForm::ShowMenuPictures() {
       {CaptureAction, MenuPicture::Scanner},         {LoadGridScanAction, MenuPicture::LoadGrid},
       {LoadAnswerScanAction, MenuPicture::LoadList}, {PrintAction, MenuPicture::Print},
       {PrintPreviewAction, MenuPicture::PrintPreview}, {PrinterSetupAction, MenuPicture::PrinterSetup},
+      {ExportPdfAction, MenuPicture::ExportPdf},
       {ExitAction, MenuPicture::Exit},               {ManualEntryAction, MenuPicture::GridEntry},
       {EditMenuItem, MenuPicture::GridEdit},         {ScanGridAction, MenuPicture::Scanner},
       {DemoAction, MenuPicture::Demo},               {AnswerFontAction, MenuPicture::Font},

@@ -27,7 +27,7 @@ TEST_F(WordsMenuPicturesTest, EntriesUsersLookForAPictureOnCarryOne) {
   const std::vector<QAction*> pictured = {
       form.LoadGridAction, form.LoadAnswerListAction, form.LoadGlimmersetAction, form.SaveGridAction,
       form.SaveAnswersAction, form.SaveGlimmersetAction, form.CaptureAction, form.PrintAction,
-      form.PrintPreviewAction, form.PrinterSetupAction, form.ExitAction, form.ManualEntryAction, form.EditMenuItem,
+      form.PrintPreviewAction, form.PrinterSetupAction, form.ExportPdfAction, form.ExitAction, form.ManualEntryAction, form.EditMenuItem,
       form.DemoAction, form.AnswerFontAction, form.BackgroundAction, form.AnswersManualEntryAction, form.HelpAction,
       form.AboutAction, form.EmailAction, form.WebsiteAction};
   for (const QAction* action : pictured) {
