@@ -21,12 +21,16 @@ bool Run(const QStringList& arguments, const QString& folder) {
   return cli.waitForFinished(600000) && cli.exitStatus() == QProcess::NormalExit && cli.exitCode() <= 1;
 }
 
-void MakeAThousand(benchmark::State& state) {
-  QTemporaryDir dir;
+// A folder holding capitals.txt.
+void WriteCapitals(const QTemporaryDir& dir) {
   QFile list(dir.filePath(QStringLiteral("capitals.txt")));
   list.open(QIODevice::WriteOnly);
   list.write(kCapitals);
-  list.close();
+}
+
+void MakeAThousand(benchmark::State& state) {
+  QTemporaryDir dir;
+  WriteCapitals(dir);
   for (auto _ : state)
     if (!Run({"make", "capitals.txt", "--count", "1000", "--seed", "1", "--out", "capitals"}, dir.path())) state.SkipWithError("make failed");
 }
@@ -34,10 +38,7 @@ BENCHMARK(MakeAThousand)->Unit(benchmark::kMillisecond)->UseRealTime()->Iteratio
 
 void PrintAHundredWithKeys(benchmark::State& state) {
   QTemporaryDir dir;
-  QFile list(dir.filePath(QStringLiteral("capitals.txt")));
-  list.open(QIODevice::WriteOnly);
-  list.write(kCapitals);
-  list.close();
+  WriteCapitals(dir);
   if (!Run({"make", "capitals.txt", "--count", "100", "--seed", "1", "--out", "p"}, dir.path())) state.SkipWithError("make failed");
   QStringList arguments = {"print"};
   for (const QString& grid : QDir(dir.path()).entryList({QStringLiteral("p-*.glm")})) arguments << grid;

@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
+#include "tests/page/PageTestSupport.h"
 #include "page/AnswerKeyPage.h"
 #include "page/PageLayout.h"
 #include "page/PdfExport.h"
@@ -17,19 +18,6 @@ using namespace glimmerset::page;
 using namespace glimmerset::testing;
 
 namespace {
-
-LetterGrid GridOf(const std::vector<std::string>& rows) {
-  LetterGrid grid(static_cast<int>(rows.size()), static_cast<int>(rows.front().size()));
-  for (int r = 0; r < grid.RowCount(); ++r)
-    for (int c = 0; c < grid.ColCount(); ++c) grid.SetText(c, r, std::string(1, rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
-  return grid;
-}
-
-std::vector<AnswerLine> Lines(const std::vector<std::string>& texts) {
-  std::vector<AnswerLine> lines;
-  for (const std::string& text : texts) lines.push_back({text, std::nullopt});
-  return lines;
-}
 
 // CAT across row 0, DOG down column 4, EMU nowhere; the rest filler.
 const std::vector<std::string> kRows = {"CATQD", "ZXWKO", "JVYPG"};

@@ -3,19 +3,14 @@
 
 #include <numeric>
 
+#include "tests/page/PageTestSupport.h"
 #include "page/PrintPageText.h"
 
 using namespace glimmerset;
 using namespace glimmerset::page;
+using namespace glimmerset::testing;
 
 namespace {
-
-LetterGrid GridOf(const std::vector<std::string>& rows) {
-  LetterGrid grid(static_cast<int>(rows.size()), static_cast<int>(rows.front().size()));
-  for (int r = 0; r < grid.RowCount(); ++r)
-    for (int c = 0; c < grid.ColCount(); ++c) grid.SetText(c, r, std::string(1, rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
-  return grid;
-}
 
 std::vector<AnswerLine> Answers(int count) {
   std::vector<AnswerLine> lines;

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
+#include "tests/page/PageTestSupport.h"
 #include "page/PageLayout.h"
 #include "page/PuzzlePage.h"
 #include "tests/page/PdfProbe.h"
@@ -17,13 +18,6 @@ using namespace glimmerset::page;
 using namespace glimmerset::testing;
 
 namespace {
-
-LetterGrid GridOf(const std::vector<std::string>& rows) {
-  LetterGrid grid(static_cast<int>(rows.size()), static_cast<int>(rows.front().size()));
-  for (int r = 0; r < grid.RowCount(); ++r)
-    for (int c = 0; c < grid.ColCount(); ++c) grid.SetText(c, r, std::string(1, rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
-  return grid;
-}
 
 // A square grid whose letters run through the alphabet, so every row differs.
 LetterGrid AlphabetGrid(int size) {
