@@ -1,14 +1,16 @@
 #pragma once
 // Construction: makes a new puzzle grid from the answer list. The size comes from the size rule
 // or the wizard; answers are written at random places in eight directions, crossing where their
-// letters agree, and every other cell gets a random letter.
+// letters agree, and every other cell gets a random letter. No answer may be readable in a second
+// place: placements that would spell one through placed letters are refused, and the other
+// letters on a second reading are drawn again once the answers are placed.
 
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <random>
 #include <string>
 
+#include "ReadingBoard.h"
 #include "Session.h"
 
 namespace glimmerset {
@@ -27,6 +29,25 @@ inline constexpr int FailuresPerPass = 6000;
 inline constexpr int MaximumPasses = 11;
 inline constexpr int SizeMargin = 5;
 inline constexpr int MaximumGridSize = 40;
+// Rounds of new random letters for the cells on second readings before the rest are settled
+// letter by letter.
+inline constexpr int MaximumRedrawRounds = 100;
+
+// The construction's pseudo-random generator (SplitMix64): small and fast, with every 32-bit
+// result equally likely, and the same sequence for the same seed.
+class ConstructionRandom {
+ public:
+  void seed(std::uint64_t seed) { state_ = seed; }
+  std::uint32_t operator()() {
+    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 32);
+  }
+
+ private:
+  std::uint64_t state_ = 0;
+};
 
 class Construction {
  public:
@@ -43,16 +64,23 @@ class Construction {
   void SetSeed(std::optional<std::uint32_t> seed) { fixedSeed_ = seed; }
   // Whether the last construction placed every answer.
   bool Completed() const { return completed_; }
+  // Cells of the last construction left on a second reading of an answer (0 but for lists that
+  // leave some cell no letter that keeps every answer single).
+  int UnresolvedCells() const { return unresolved_; }
 
  private:
   int Random(int n);
   // Runs the passes over an already filled grid; true when every answer was placed.
   bool RunPasses();
+  // Gives new letters to the cells outside the placed answers that spell an answer a second time.
+  void RedrawSecondReadings();
 
   Session& session_;
-  std::mt19937 random_;
+  ConstructionRandom random_;
   std::optional<std::uint32_t> fixedSeed_;
   bool completed_ = false;
+  int unresolved_ = 0;
+  ReadingBoard board_;
 };
 
 }  // namespace glimmerset
