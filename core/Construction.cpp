@@ -167,18 +167,5 @@ void Construction::RedrawSecondReadings() {
   board_.FollowWrites(grid);
 }
 
-int Construction::Random(int n) {
-  if (n <= 1) return 0;
-  // Multiply and shift, drawing again in the rare case that would favour some results, so every
-  // result from 0 to n - 1 stays equally likely.
-  const auto range = static_cast<std::uint32_t>(n);
-  std::uint64_t product = static_cast<std::uint64_t>(random_()) * range;
-  if (static_cast<std::uint32_t>(product) < range) {
-    const std::uint32_t threshold = (0u - range) % range;
-    while (static_cast<std::uint32_t>(product) < threshold)
-      product = static_cast<std::uint64_t>(random_()) * range;
-  }
-  return static_cast<int>(product >> 32);
-}
 
 }  // namespace glimmerset

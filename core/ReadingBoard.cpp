@@ -60,15 +60,14 @@ void ReadingBoard::Load(const LetterGrid& grid, const std::vector<AnswerLine>& a
   for (std::size_t i = 1; i < counts.size(); ++i) counts[i] += counts[i - 1];
   entryStart_ = counts;
   entries_.assign(static_cast<std::size_t>(counts.back()), {});
-  for (std::size_t a = 0; a < answers_.size(); ++a)
-    for (std::size_t k = 0; k < answers_[a].Text.size(); ++k)
-      entries_[static_cast<std::size_t>(counts[static_cast<unsigned char>(answers_[a].Text[k])]++)] = {
-          static_cast<int>(a), static_cast<int>(k)};
-
-  // Within a letter, first letters come first.
-  for (std::size_t letter = 0; letter < 256; ++letter)
-    std::stable_sort(entries_.begin() + entryStart_[letter], entries_.begin() + entryStart_[letter + 1],
-                     [](const Entry& a, const Entry& b) { return a.K < b.K; });
+  // Letter by letter, and within a letter the first letters of answers first.
+  std::size_t longest = 0;
+  for (const Answer& answer : answers_) longest = std::max(longest, answer.Text.size());
+  for (std::size_t k = 0; k < longest; ++k)
+    for (std::size_t a = 0; a < answers_.size(); ++a)
+      if (k < answers_[a].Text.size())
+        entries_[static_cast<std::size_t>(counts[static_cast<unsigned char>(answers_[a].Text[k])]++)] = {
+            static_cast<int>(a), static_cast<int>(k)};
   placements_.assign(answers_.size(), std::nullopt);
   early_.clear();
   revision_ = grid.Revision();
@@ -173,6 +172,8 @@ bool ReadingBoard::NewCellKeepsSingle(int col, int row, int k, const std::string
     for (int e = entryStart_[u]; e < entryStart_[u + 1]; ++e) {
       const Entry entry = entries_[static_cast<std::size_t>(e)];
       const Answer& answer = answers_[static_cast<std::size_t>(entry.Answer)];
+      const int rest = static_cast<int>(answer.Text.size()) - 1 - entry.K;
+      if ((entry.K > back || rest > ahead) && (entry.K > ahead || rest > back)) continue;  // runs off the placed letters
       const bool mustBeSingle = entry.Answer == self || PlacementOf(entry.Answer) != nullptr;
       if (!ReadingsKeepSingle(col, row, dc, dr, back, ahead, entry.Answer, answer.Text, answer.Palindrome, entry.K,
                               mustBeSingle, cells))

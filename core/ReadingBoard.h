@@ -74,7 +74,10 @@ class ReadingBoard {
   std::size_t Index(int col, int row) const {
     return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col);
   }
-  bool Inside(int col, int row) const { return col >= 0 && row >= 0 && col < cols_ && row < rows_; }
+  bool Inside(int col, int row) const {
+    return static_cast<unsigned>(col) < static_cast<unsigned>(cols_) &&
+           static_cast<unsigned>(row) < static_cast<unsigned>(rows_);
+  }
   bool Placed(int col, int row) const { return Inside(col, row) && owners_[Index(col, row)] != 0; }
   bool ReadsAt(const std::string& text, const Segment& cells) const;
   // ReadsAt for cells known to lie in the grid.
