@@ -158,14 +158,12 @@ void Construction::RedrawSecondReadings() {
   if (!board_.InStep(grid)) board_.Load(grid, session_.Model.Answers);
   unresolved_ =
       board_.RedrawSecondReadings([this] { return static_cast<char>('A' + Random(26)); }, MaximumRedrawRounds);
+  // Only the redrawn cells differ from the grid's one-letter copy.
+  std::size_t i = 0;
   for (int r = 0; r < board_.Rows(); ++r)
-    for (int c = 0; c < board_.Cols(); ++c) {
-      const char letter = board_.Letter(c, r);
-      if (grid.Letters()[static_cast<std::size_t>(r) * static_cast<std::size_t>(board_.Cols()) + static_cast<std::size_t>(c)] != letter)
-        grid.SetText(c, r, std::string(1, letter));
-    }
+    for (int c = 0; c < board_.Cols(); ++c, ++i)
+      if (const char letter = board_.Letter(c, r); letter != grid.Letters()[i]) grid.SetText(c, r, std::string(1, letter));
   board_.FollowWrites(grid);
 }
-
 
 }  // namespace glimmerset

@@ -94,6 +94,13 @@ bool ReadingBoard::Allowed(const Segment& reading, const Segment* extra) const {
 }
 
 bool ReadingBoard::Place(const std::string& word, const Segment& cells, int n) {
+  const int self = n - 1;
+  const bool listed = self >= 0 && static_cast<std::size_t>(self) < answers_.size() && answers_[self].Text == word;
+  // Readings of this answer that other answers' letters spelled before it came to be placed.
+  if (listed)
+    for (const Reading& early : early_)
+      if (early.Answer == self && !Allowed(early.Cells, &cells)) return false;
+
   saved_.clear();
   for (int k = 0; k < cells.Length; ++k) {
     const std::size_t i = Index(cells.Col + k * cells.ColStep, cells.Row + k * cells.RowStep);
@@ -102,8 +109,6 @@ bool ReadingBoard::Place(const std::string& word, const Segment& cells, int n) {
     owners_[i] = n;
   }
 
-  const int self = n - 1;
-  const bool listed = self >= 0 && static_cast<std::size_t>(self) < answers_.size() && answers_[self].Text == word;
   // The placed letters that continue the word's line before its first and after its last letter.
   const int last = cells.Length - 1;
   int backOfWord = 0;
@@ -120,14 +125,6 @@ bool ReadingBoard::Place(const std::string& word, const Segment& cells, int n) {
     if (saved_[static_cast<std::size_t>(k)].Free)
       single = NewCellKeepsSingle(cells.Col + k * cells.ColStep, cells.Row + k * cells.RowStep, k, word, cells, self,
                                   listed, backOfWord, aheadOfWord);
-
-  // Readings of this answer that other answers' letters spelled before it came to be placed.
-  if (single && listed)
-    for (const Reading& early : early_)
-      if (early.Answer == self && !Allowed(early.Cells, &cells)) {
-        single = false;
-        break;
-      }
 
   if (!single) {
     for (int k = 0; k < cells.Length; ++k) {
