@@ -162,7 +162,8 @@ void Construction::RedrawSecondReadings() {
   std::size_t i = 0;
   for (int r = 0; r < board_.Rows(); ++r)
     for (int c = 0; c < board_.Cols(); ++c, ++i)
-      if (const char letter = board_.Letter(c, r); letter != grid.Letters()[i]) grid.SetText(c, r, std::string(1, letter));
+      if (const char letter = board_.Letter(c, r); letter != grid.Letters()[i])
+        grid.SetText(c, r, std::string(1, letter));
   board_.FollowWrites(grid);
 }
 

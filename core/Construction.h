@@ -57,7 +57,10 @@ class Construction {
   int SuggestedSize() const;
   // The whole Make command: wizard, size, filler letters, passes.
   void ConstructPuzzle();
-  // One placement attempt of word as answer n from the start cell in a random direction.
+  // One placement attempt of word as answer n from the start cell in a random direction. It
+  // fails when the word does not fit, crosses a placed answer badly, or would let an answer be
+  // read a second time through placed letters. Works on a copy of the grid's letters and answer
+  // numbers, taken afresh whenever the grid's letters changed since this construction wrote them.
   bool PlaceAnswer(const std::string& word, int startCol, int startRow, int n);
 
   // Tests fix the seed; otherwise every construction seeds from milliseconds since midnight.

@@ -21,7 +21,9 @@ bool OnSegment(const Segment& s, int col, int row) {
   return t >= 0 && t < s.Length && col == s.Col + t * s.ColStep && row == s.Row + t * s.RowStep;
 }
 
-bool IsPalindrome(const std::string& text) { return std::equal(text.begin(), text.begin() + text.size() / 2, text.rbegin()); }
+bool IsPalindrome(const std::string& text) {
+  return std::equal(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(text.size() / 2), text.rbegin());
+}
 
 }  // namespace
 
@@ -170,7 +172,8 @@ bool ReadingBoard::NewCellKeepsSingle(int col, int row, int k, const std::string
       const Entry entry = entries_[static_cast<std::size_t>(e)];
       const Answer& answer = answers_[static_cast<std::size_t>(entry.Answer)];
       const int rest = static_cast<int>(answer.Text.size()) - 1 - entry.K;
-      if ((entry.K > back || rest > ahead) && (entry.K > ahead || rest > back)) continue;  // runs off the placed letters
+      // Skip an answer that would run off the placed letters either way.
+      if ((entry.K > back || rest > ahead) && (entry.K > ahead || rest > back)) continue;
       const bool mustBeSingle = entry.Answer == self || PlacementOf(entry.Answer) != nullptr;
       if (!ReadingsKeepSingle(col, row, dc, dr, back, ahead, entry.Answer, answer.Text, answer.Palindrome, entry.K,
                               mustBeSingle, cells))
