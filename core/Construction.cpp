@@ -65,6 +65,7 @@ void Construction::ConstructPuzzle() {
   model.ResetHighlights(true);
 
   completed_ = RunPasses();
+  RedrawSecondReadings();
 
   session_.SetGridPresent(true);
   model.Commands.PlayEnabled = true;
@@ -86,6 +87,7 @@ bool Construction::RunPasses() {
     for (int r = 0; r < rows; ++r)
       for (int c = 0; c < cols; ++c)
         if (Tspec* record = model.Grid.Record(c, r)) record->AnswerNo = 0;
+    board_.Load(model.Grid, model.Answers);
 
     int col = Random(cols);
     int row = Random(rows);
@@ -110,6 +112,7 @@ bool Construction::RunPasses() {
 
 bool Construction::PlaceAnswer(const std::string& word, int startCol, int startRow, int n) {
   LetterGrid& grid = session_.Model.Grid;
+  if (!board_.InStep(grid)) board_.Load(grid, session_.Model.Answers);
   const int chosen = directions_[static_cast<std::size_t>(Random(static_cast<int>(directions_.size())))];
   const Direction direction = Directions[static_cast<std::size_t>(chosen)];
   const int length = static_cast<int>(word.size());
@@ -130,12 +133,15 @@ bool Construction::PlaceAnswer(const std::string& word, int startCol, int startR
   for (int k = 0; k < length; ++k) {
     const int col = startCol + k * direction.ColStep;
     const int row = startRow + k * direction.RowStep;
-    const Tspec* record = grid.Record(col, row);
-    const int owner = record ? record->AnswerNo : 0;
+    const int owner = board_.Owner(col, row);
     if (owner == 0) continue;
-    if (!grid.HoldsLetter(col, row, word[static_cast<std::size_t>(k)]) || owner == lastOwner) return false;
+    if (board_.Letter(col, row) != word[static_cast<std::size_t>(k)] || owner == lastOwner) return false;
     lastOwner = owner;
   }
+
+  // No answer may become readable a second time through placed letters.
+  const Segment cells{startCol, startRow, direction.ColStep, direction.RowStep, length};
+  if (!board_.Place(word, cells, n)) return false;
 
   for (int k = 0; k < length; ++k) {
     const int col = startCol + k * direction.ColStep;
@@ -144,6 +150,7 @@ bool Construction::PlaceAnswer(const std::string& word, int startCol, int startR
     if (!grid.Record(col, row)) grid.SetRecord(col, row, session_.Model.DefaultLook());
     grid.Record(col, row)->AnswerNo = n;
   }
+  board_.FollowWrites(grid);
   return true;
 }
 
@@ -152,9 +159,18 @@ void Construction::SetDirections(std::vector<int> allowed) {
   directions_ = allowed.empty() ? std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7} : std::move(allowed);
 }
 
-int Construction::Random(int n) {
-  if (n <= 1) return 0;
-  return std::uniform_int_distribution<int>(0, n - 1)(random_);
+void Construction::RedrawSecondReadings() {
+  LetterGrid& grid = session_.Model.Grid;
+  if (!board_.InStep(grid)) board_.Load(grid, session_.Model.Answers);
+  unresolved_ =
+      board_.RedrawSecondReadings([this] { return static_cast<char>('A' + Random(26)); }, MaximumRedrawRounds);
+  // Only the redrawn cells differ from the grid's one-letter copy.
+  std::size_t i = 0;
+  for (int r = 0; r < board_.Rows(); ++r)
+    for (int c = 0; c < board_.Cols(); ++c, ++i)
+      if (const char letter = board_.Letter(c, r); letter != grid.Letters()[i])
+        grid.SetText(c, r, std::string(1, letter));
+  board_.FollowWrites(grid);
 }
 
 }  // namespace glimmerset

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -20,6 +21,32 @@ const std::vector<std::string> kCapitals = {"CAPITAL", "LONDON",   "PARIS",     
 
 const std::string kAbandoned =
     "Not every answer could be placed in the grid. A larger grid may help: press Make again and choose a bigger size";
+
+// The places where word can be read in the grid, in any of the eight directions. A place is its
+// set of cells, so a palindrome read both ways, or a single letter, counts once.
+int ReadingsOf(const std::vector<std::string>& rows, const std::string& word) {
+  std::set<std::vector<std::pair<int, int>>> places;
+  const int height = static_cast<int>(rows.size());
+  for (int r = 0; r < height; ++r)
+    for (int c = 0; c < static_cast<int>(rows[r].size()); ++c)
+      for (int dc = -1; dc <= 1; ++dc)
+        for (int dr = -1; dr <= 1; ++dr) {
+          if (dc == 0 && dr == 0) continue;
+          std::vector<std::pair<int, int>> cells;
+          for (std::size_t k = 0; k < word.size(); ++k) {
+            const int col = c + static_cast<int>(k) * dc;
+            const int row = r + static_cast<int>(k) * dr;
+            if (row < 0 || row >= height || col < 0 || col >= static_cast<int>(rows[row].size()) ||
+                rows[row][col] != word[k])
+              break;
+            cells.push_back({col, row});
+          }
+          if (cells.size() != word.size()) continue;
+          std::sort(cells.begin(), cells.end());
+          places.insert(cells);
+        }
+  return static_cast<int>(places.size());
+}
 
 class ConstructionTest : public CoreFixture {
  protected:
@@ -258,6 +285,76 @@ TEST_F(ConstructionTest, StartOutsideTheGridNeverWrites) {
     for (int attempt = 0; attempt < 64; ++attempt)
       EXPECT_FALSE(core.construction.PlaceAnswer("AB", start.Col, start.Row, 1)) << start.Col << "," << start.Row;
   EXPECT_EQ(Rows(), (std::vector<std::string>{"QQ", "QQ"}));
+}
+
+TEST(ReadingsOfTest, CountsEachPlaceOnce) {
+  EXPECT_EQ(ReadingsOf({"CATQ", "QQQQ", "TACQ"}, "CAT"), 2);
+  EXPECT_EQ(ReadingsOf({"ABA", "QQQ"}, "ABA"), 1);
+  EXPECT_EQ(ReadingsOf({"ABABA"}, "ABA"), 2);
+  EXPECT_EQ(ReadingsOf({"CQQ", "QAQ", "QQT"}, "CAT"), 1);
+  EXPECT_EQ(ReadingsOf({"QQT", "QAQ", "CQQ"}, "CAT"), 1);
+  EXPECT_EQ(ReadingsOf({"AQ", "QA"}, "A"), 2);
+  EXPECT_EQ(ReadingsOf({"CA", "QQ"}, "CAT"), 0);
+}
+
+const std::vector<std::string> kTenWords = {"CAT", "DOG", "SUN", "HAT", "BED", "CUP", "PEN", "BOX", "EGG", "MAP"};
+const std::vector<std::string> kAnimals = {"ANT", "BEE", "COW", "DOE", "EEL", "FOX", "GNU", "HEN", "JAY", "KOI",
+                                           "OWL", "PIG", "RAM", "YAK", "ELK", "EMU", "APE", "BAT", "CAT", "DOG"};
+
+// Every answer of a completed construction can be read in one place only, whether a second
+// reading would come from filler letters or from the letters of other answers.
+TEST_F(ConstructionTest, EveryAnswerReadsOnce) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> answers;
+    SizeAnswer size;
+    int seeds;
+    int leastCompleted;  // constructions of those seeds that must place every answer
+  };
+  const std::vector<Case> cases = {
+      {"TenWords", kTenWords, {WizardChoice::Auto}, 300, 295},
+      {"Animals", kAnimals, {WizardChoice::Auto}, 300, 295},
+      // A palindrome read both ways is one reading, so it can be placed at all.
+      {"Palindromes", {"ABA", "NOON", "LEVEL", "RADAR", "EYE"}, {WizardChoice::Size, 8, 8}, 100, 95},
+  };
+  for (const Case& c : cases) {
+    LoadAnswers(c.answers);
+    int completed = 0;
+    int twice = 0;
+    for (int seed = 1; seed <= c.seeds; ++seed) {
+      port.Forget();
+      Construct(c.size, static_cast<std::uint32_t>(seed));
+      if (!core.construction.Completed()) continue;
+      ++completed;
+      const auto rows = Rows();
+      bool single = true;
+      for (const std::string& answer : c.answers) {
+        const int readings = ReadingsOf(rows, answer);
+        EXPECT_EQ(readings, 1) << c.name << " seed " << seed << " " << answer;
+        single = single && readings == 1;
+      }
+      twice += single ? 0 : 1;
+      EXPECT_EQ(core.construction.UnresolvedCells(), 0) << c.name << " seed " << seed;
+    }
+    EXPECT_GE(completed, c.leastCompleted) << c.name;
+    EXPECT_EQ(twice, 0) << c.name << ": constructions with an answer read twice, of " << completed;
+  }
+}
+
+// An answer that is part of a longer one can always be read inside it as well; such a list can
+// still be made, and no answer is read anywhere else.
+TEST_F(ConstructionTest, AnswerInsideALongerAnswerCanStillBeMade) {
+  LoadAnswers({"CAT", "CATS", "DOG", "EMU"});
+  int completed = 0;
+  for (std::uint32_t seed = 1; seed <= 50; ++seed) {
+    Construct({WizardChoice::Size, 8, 8}, seed);
+    if (!core.construction.Completed()) continue;
+    ++completed;
+    const auto rows = Rows();
+    EXPECT_EQ(ReadingsOf(rows, "CAT"), 2) << seed;
+    for (const char* answer : {"CATS", "DOG", "EMU"}) EXPECT_EQ(ReadingsOf(rows, answer), 1) << seed << " " << answer;
+  }
+  EXPECT_GE(completed, 48);
 }
 
 }  // namespace
