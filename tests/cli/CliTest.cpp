@@ -123,6 +123,26 @@ TEST_F(Cli, MakeABatchWithASizeAndDirections) {
   EXPECT_FALSE(QFile::exists(Path(QStringLiteral("batch-004.glm"))));
 }
 
+TEST_F(Cli, MadePuzzlesHoldEveryAnswerInOnePlaceOnly) {
+  const std::vector<std::pair<const char*, std::vector<std::string>>> lists = {
+      {"ten.txt", {"CAT", "DOG", "SUN", "HAT", "BED", "CUP", "PEN", "BOX", "EGG", "MAP"}},
+      {"animals.txt", {"ANT", "BEE", "COW", "DOE", "EEL", "FOX", "GNU", "HEN", "JAY", "KOI",
+                       "OWL", "PIG", "RAM", "YAK", "ELK", "EMU", "APE", "BAT", "CAT", "DOG"}},
+  };
+  for (const auto& [file, words] : lists) {
+    SCOPED_TRACE(file);
+    QByteArray text;
+    for (const std::string& word : words) text += QByteArray::fromStdString(word) + '\n';
+    Write(QString::fromLatin1(file), text);
+    const CliResult made = Run({QStringLiteral("make"), QString::fromLatin1(file), "--count", "40", "--seed", "11", "--out", "u"});
+    ASSERT_EQ(made.Status, 0) << made.Err.toStdString();
+    for (int i = 1; i <= 40; ++i) {
+      const std::vector<std::string> rows = GridRows(QStringLiteral("u-%1.glm").arg(i, 3, 10, QLatin1Char('0')));
+      for (const std::string& word : words) EXPECT_EQ(PlacesOf(rows, word), 1) << "puzzle " << i << ": " << word;
+    }
+  }
+}
+
 TEST_F(Cli, AnswersThatCannotBePlacedAreNamedWithStatusOne) {
   Write(QStringLiteral("long.txt"), "CAT\nELEPHANT\nGIRAFFE\n");
   const CliResult made = Run({"make", "long.txt", "--size", "4", "--seed", "3", "--out", "small"});
