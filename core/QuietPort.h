@@ -24,7 +24,6 @@ class QuietPort : public UiPort {
   void FocusWordBox() override {}
   void Changed(ModelChange) override {}
 
-  void SetSizeAnswer(SizeAnswer answer) { sizeAnswer_ = answer; }
   const std::vector<std::string>& Messages() const { return messages_; }
   void ClearMessages() { messages_.clear(); }
 

@@ -17,16 +17,12 @@ class PageFrame {
   PageFrame(double pxPerMm, double printableWidthMm, double printableHeightMm);
   static PageFrame Of(const QPagedPaintDevice& device);
 
-  double Scale() const { return scale_; }
-  double PxPerMm() const { return pxPerMm_; }
   // A length and a box of the layout, in device pixels.
   double Length(double mm) const { return mm * scale_ * pxPerMm_; }
   QPointF Point(double leftMm, double topMm) const;
   QRectF Box(double leftMm, double topMm, double widthMm, double heightMm) const;
   // A font of the layout at the frame's scale.
   QFont Font(QFont font, double points) const;
-  // A device length back in layout millimetres.
-  double ToMm(double px) const { return px / (scale_ * pxPerMm_); }
 
  private:
   double pxPerMm_;
